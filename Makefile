@@ -1,0 +1,31 @@
+# Two commands take a fresh Debian 12 machine from clone to running:
+#   make run    installs what is missing, builds, creates the demo collection, starts Albora
+#   make test   installs what is missing, builds, runs every test through CTest
+BUILD ?= build
+JOBS ?= $(shell nproc)
+
+.PHONY: deps configure build run test bench demo clean
+
+deps:
+	@tools/installa-pacchetti.sh
+
+configure: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+demo: build
+	@tools/prepara-demo.sh $(BUILD)/bin
+
+run: demo
+	@$(BUILD)/bin/albora
+
+test: build
+	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	@$(BUILD)/bin/albora-bench
+
+clean:
+	rm -rf $(BUILD)
