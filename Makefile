@@ -25,7 +25,7 @@ test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 bench: build
-	@$(BUILD)/bin/albora-bench
+	@status=0; for b in $(BUILD)/bench/bench_*; do $$b || status=1; done; exit $$status
 
 clean:
 	rm -rf $(BUILD)
