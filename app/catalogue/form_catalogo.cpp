@@ -3,6 +3,7 @@
 #include "archive/letterali.h"
 #include "forms/dialogs.h"
 #include "forms/pictures.h"
+#include "list/form_lista_filatelica.h"
 #include "runtime/runtime.h"
 #include "shell/data_environment.h"
 
@@ -109,6 +110,16 @@ void FormCatalogo::Cmd_Agg_Click()
     });
     if (!fatto && RsCatalogo.State() == platform::ado::adStateOpen)
         RsCatalogo.Close();
+}
+
+void FormCatalogo::Combo1_Click()
+{
+    // Touching the list's text box loads the list, whose load fills the grid
+    // from the name this combo box already holds.
+    conGestoreErrori([this] {
+        formListaFilatelica->Text_Catalogo->setText(Combo1->Text());
+        formListaFilatelica.Show();
+    });
 }
 
 void FormCatalogo::Cmd_Exit_Click()
