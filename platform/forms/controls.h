@@ -13,6 +13,7 @@
 
 #include <QColor>
 #include <QComboBox>
+#include <QFont>
 #include <QFrame>
 #include <QImage>
 #include <QLabel>
@@ -20,6 +21,7 @@
 #include <QString>
 #include <QTimer>
 #include <QWidget>
+#include <initializer_list>
 
 class QLineEdit;
 class QPlainTextEdit;
@@ -47,11 +49,16 @@ class Label : public QLabel {
 public:
     Label(QWidget* parent, const QString& caption, const Twips& where);
     QString Caption() const { return text(); }
-    void setCaption(const QString& caption) { setText(caption); }
+    void setCaption(const QString& caption);
     void setFontSpec(const FontSpec& spec);
     void setForeColor(const QColor& colour);
     void setBackColor(const QColor& colour);
+    // Sized to its text (on one line) now and whenever the caption changes.
     void setAutoSize(bool autoSize);
+
+private:
+    void fitToText();
+    bool autoSize_ = false;
 };
 
 class TextBox : public QWidget {
@@ -130,6 +137,9 @@ public:
     void setFontSpec(const FontSpec& spec);
     QString Caption() const { return caption_; }
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     QString caption_;
     Label* captionLabel_ = nullptr;
@@ -141,6 +151,14 @@ class Shape : public QFrame {
 public:
     Shape(QWidget* parent, const Twips& where, const QColor& border, int borderPixels,
           const QColor& fill = QColor());
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor border_;
+    int borderPixels_;
+    QColor fill_;
 };
 
 // Picture box: a plain child area other code can draw into or parent windows to.

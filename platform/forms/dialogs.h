@@ -46,8 +46,10 @@ struct MessageBoxRequest {
 
 struct InputBoxRequest {
     QString prompt;
-    QString title;
+    QString title;  // already resolved: never empty
     QString defaultText;
+    int leftTwips = -1;  // from the screen's left edge; -1: centred
+    int topTwips = -1;   // from the screen's top edge; -1: centred
 };
 
 struct FileDialogRequest {
@@ -74,8 +76,12 @@ void setDialogBackend(DialogBackend* backend);  // nullptr restores the Qt one
 
 MessageBoxRequest describeMessageBox(const QString& prompt, int style, const QString& title);
 int MsgBox(const QString& prompt, int style = vbOKOnly, const QString& title = QString());
-// The text typed, or "" when cancelled (as the desktop's InputBox).
-QString InputBox(const QString& prompt, const QString& title = QString(), const QString& defaultText = QString());
+// The text typed, or "" when cancelled (as the desktop's InputBox).  No
+// title: the application's title.
+QString InputBox(const QString& prompt, const QString& title = QString(), const QString& defaultText = QString(),
+                 int leftTwips = -1, int topTwips = -1);
+// The chosen file's full path, or "" when cancelled.
+QString OpenFileDialog(const FileDialogRequest& request);
 
 // Headless twin: records every request; answers from the queues, and when
 // a queue is empty gives the default button / cancels.

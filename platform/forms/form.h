@@ -84,9 +84,14 @@ public:
     F& get()
     {
         if (!form_) {
-            form_ = new F();
-            form_->setDetach([this] { form_ = nullptr; });
-            form_->runLoad();  // touches during Load find the same window
+            F* created = new F();
+            form_ = created;
+            created->setDetach([this] { form_ = nullptr; });
+            created->runLoad();  // touches during Load find the same window
+            // A window that unloaded itself in its Load lives on until control
+            // is back in the event loop; the caller still gets a valid object.
+            if (!form_)
+                return *created;
         }
         return *form_;
     }

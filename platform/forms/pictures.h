@@ -21,6 +21,7 @@ public:
     BusyPointer(const BusyPointer&) = delete;
     BusyPointer& operator=(const BusyPointer&) = delete;
     static bool active();
+    static int depth();  // how many are alive
 };
 
 // The custom cursor shared by every picture button: 32 x 32, hot spot at 12, 1.
