@@ -5,6 +5,7 @@
 // text of Text_Codice ("0" for a card not yet saved).
 
 #include "ado/ado.h"
+#include "dialogs/common_dialog.h"
 #include "forms/controls.h"
 #include "forms/form.h"
 #include "shell/finestra_archivio.h"
@@ -30,7 +31,6 @@ class FormSchedaFilatelica : public FinestraArchivio {
     Q_OBJECT
 public:
     FormSchedaFilatelica();
-    ~FormSchedaFilatelica() override;
 
     // Card fields.
     platform::forms::TextBox* Text_Codice;
@@ -119,6 +119,9 @@ public:
     platform::forms::PictureButton* Cmd_Agg;
     platform::forms::PictureButton* Cmd_Exit;
 
+    // Chooses the image file to import.
+    platform::dialogs::CommonDialog CommonDialog1;
+
     // Window variables.
     QString PercorsoImmagini;
     QString NomeFoto;
@@ -162,6 +165,10 @@ private:
     void chiudiRsScheda();
 
     void salvaScheda();
+    platform::ado::Variant cercaIDCatalogo();
+    void scriviCampi(const platform::ado::Variant& idCatalogo);
+    void inserisciScheda(const platform::ado::Variant& idCatalogo);
+    void aggiornaScheda(const platform::ado::Variant& idCatalogo);
     void CaricaFoto();
 };
 
