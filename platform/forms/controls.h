@@ -61,6 +61,8 @@ private:
     bool autoSize_ = false;
 };
 
+// Text box.  A multi-line one takes line breaks (CR LF, CR or LF) and gives
+// them back as LF; Tab moves on to the next control in both kinds.
 class TextBox : public QWidget {
     Q_OBJECT
 public:

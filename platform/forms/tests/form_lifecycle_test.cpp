@@ -5,7 +5,8 @@
 #include "forms/test_main.h"
 #include "runtime/runtime.h"
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QScreen>
 #include <gtest/gtest.h>
@@ -135,7 +136,14 @@ TEST_F(FormLifecycle, WindowUnloadingItselfFromItsOwnButtonSurvivesTheHandler)
 {
     firstWindow.Show();
     QPointer<FirstWindow> window = &*firstWindow;
-    window->Cmd_Exit->click();
+    // A real click, delivered through the application as the event loop would.
+    const QPointF centre = QRectF(window->Cmd_Exit->rect()).center();
+    QMouseEvent press(QEvent::MouseButtonPress, centre, window->Cmd_Exit->mapToGlobal(centre), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, centre, window->Cmd_Exit->mapToGlobal(centre), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(window->Cmd_Exit, &press);
+    QApplication::sendEvent(window->Cmd_Exit, &release);
     EXPECT_FALSE(firstWindow.IsLoaded());
     ASSERT_FALSE(window.isNull());
     EXPECT_FALSE(window->isVisible());
