@@ -20,6 +20,7 @@
 
 #include <QString>
 #include <QTableView>
+#include <vector>
 
 namespace platform::grid {
 
@@ -81,6 +82,7 @@ private:
     void applyRowHeight();
 
     GridModel* model_;
+    std::vector<int> widthsTwips_;  // -1: the default width
     int currentRow_ = -1;
 };
 
