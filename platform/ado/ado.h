@@ -13,8 +13,8 @@
 //   conn.CursorLocation = 2;  // server-side cursors
 //   conn.Open();
 //
-// Reading (rows are read when the recordset is first looked at; no lock is
-// held afterwards, so other connections may write meanwhile):
+// Reading (every row is read at Open; no lock is held afterwards, so other
+// connections may write meanwhile):
 //
 //   platform::ado::Recordset rs;
 //   rs.Open("SELECT * from TabellaCatalogo Order by TabellaCatalogo.NomeCatalogo asc ", conn, 3, 3);
@@ -41,10 +41,20 @@
 //
 // Statements that change rows ("delete * from ...") are run with Open too;
 // they return an empty, closed-after-use recordset.
+//
+// Values follow the declared type of each column: CURRENCY columns give
+// Currency (exact to four decimals), DATETIME columns Date, INTEGER Long,
+// REAL Double, TEXT Text; Null is a value of its own.  Text comparison and
+// ordering follow the Jet rules (letter case and trailing blanks ignored).
+//
+// Creating an archive (tools and tests; opening never creates a file):
+//
+//   platform::ado::CreateArchive("/dati/archivio.mdb", {"CREATE TABLE ..."}, "segreta");
 
 #include "runtime/variant.h"
 
 #include <QString>
+#include <QStringList>
 #include <memory>
 #include <vector>
 
@@ -83,13 +93,19 @@ public:
     void Close();
     int State() const;
 
-    // Runs a statement that returns no rows (used by tools and tests).
+    // Runs statements that return no rows (used by tools and tests); the
+    // text is Jet SQL, like the source of a Recordset.
     void Execute(const QString& sql);
+
+    // Protects the open archive with a database password, or removes the
+    // protection when `password` is empty.  Only a salted digest is stored.
+    void setDatabasePassword(const QString& password);
 
     sqlite3* handle() const;  // for the provider's own classes and benchmarks
     QString dataSource() const;
 
 private:
+    friend class Recordset;
     struct Impl;
     std::unique_ptr<Impl> d_;
 };
@@ -140,5 +156,11 @@ private:
     struct Impl;
     std::unique_ptr<Impl> d_;
 };
+
+// Creates a new archive file at `path` and runs `statements` on it (SQLite
+// SQL, not translated; text columns may use COLLATE JET), then protects it
+// with `password` when one is given.  Refuses to replace anything that
+// exists at `path`; on failure nothing is left behind.
+void CreateArchive(const QString& path, const QStringList& statements, const QString& password = {});
 
 }  // namespace platform::ado

@@ -1,0 +1,51 @@
+#include "field_names.h"
+
+namespace platform::ado::detail {
+
+std::size_t FieldNames::hashOf(QStringView name)
+{
+    std::size_t h = 1469598103934665603ull;
+    for (QChar c : name) {
+        char32_t u = c.unicode();
+        if (u < 0x80) {
+            if (u >= 'A' && u <= 'Z')
+                u += 32;
+        } else {
+            u = QChar::toCaseFolded(u);
+        }
+        h = (h ^ u) * 1099511628211ull;
+    }
+    return h;
+}
+
+void FieldNames::assign(const QStringList& names)
+{
+    names_ = names;
+    std::size_t size = 8;
+    while (size < std::size_t(names.size()) * 2)
+        size *= 2;
+    slots_.assign(size, -1);
+    for (int i = 0; i < names.size(); ++i) {
+        if (find(names[i]) >= 0)
+            continue;  // the first of equal names wins
+        std::size_t slot = hashOf(names[i]) & (size - 1);
+        while (slots_[slot] >= 0)
+            slot = (slot + 1) & (size - 1);
+        slots_[slot] = i;
+    }
+}
+
+int FieldNames::find(QStringView name) const
+{
+    if (slots_.empty())
+        return -1;
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t slot = hashOf(name) & mask; slots_[slot] >= 0; slot = (slot + 1) & mask) {
+        const int index = slots_[slot];
+        if (name.compare(names_[index], Qt::CaseInsensitive) == 0)
+            return index;
+    }
+    return -1;
+}
+
+}  // namespace platform::ado::detail

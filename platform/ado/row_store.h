@@ -1,0 +1,56 @@
+#pragma once
+// The rows of a static recordset, packed: each row is one run of bytes in a
+// chunk (a type tag per cell, then a varint or 8 bytes for numbers and a
+// length-prefixed UTF-8 run for text), so that 100,000 cards of thirty
+// columns take little more than their text.  Values are decoded only when a
+// field is read.
+
+#include "values.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+struct sqlite3_stmt;
+
+namespace platform::ado::detail {
+
+class RowStore {
+public:
+    explicit RowStore(int columnCount = 0);
+
+    // Appends the row the statement has just stepped onto.
+    void appendRow(sqlite3_stmt* stmt);
+    long rowCount() const { return long(rows_.size()); }
+    int columnCount() const { return columnCount_; }
+
+    // A cell of a stored row; text points into the store and stays valid
+    // while the store lives.
+    Cell cell(long row, int column) const;
+
+private:
+    struct RowStart {
+        std::uint32_t chunk;
+        std::uint32_t offset;
+    };
+    struct Chunk {
+        std::unique_ptr<char[]> bytes;
+        std::size_t capacity = 0;
+        std::size_t used = 0;
+    };
+
+    void layOut(long row) const;
+
+    int columnCount_;
+    std::vector<Chunk> chunks_;
+    std::vector<RowStart> rows_;
+    std::string scratch_;  // the row being packed
+
+    // Where the cells of the last row looked at begin, so that reading every
+    // field of a row decodes the row once.
+    mutable long laidOutRow_ = -1;
+    mutable std::vector<const char*> cellStarts_;
+};
+
+}  // namespace platform::ado::detail
