@@ -22,6 +22,8 @@ bool eliminabile(const QString& nomeFoto)
 
 void eliminaFotoScheda(SchedaFoto& scheda)
 {
+    if (scheda.codice.isEmpty())
+        return;
     const QString sql = QStringLiteral("Select * from TabellaSchedaFilatelica ") +
                         QStringLiteral("Where TabellaSchedaFilatelica.IDSchedaFilatelica=") + scheda.codice;
     platform::ado::Recordset& rs = scheda.recordset;

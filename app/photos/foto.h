@@ -74,9 +74,11 @@ std::optional<QImage> importaFoto(SchedaFoto& scheda, const QString& fileScelto)
 // The photo-deletion steps: the card's row looked up by codice as shown;
 // IDImmagine copied into NomeFoto and set to 0; then the file folder +
 // NomeFoto removed when it exists.  Never removed: the shared placeholder
-// "Fran0.jpg" (any letter case), the name "0", the folder itself (NomeFoto
+// "Fran0.jpg" (any letter case), the name "0", a name reaching outside the
+// folder (one holding a separator), the folder itself (NomeFoto
 // empty).  A missing file is no error.  For a card not yet saved no row
-// matches and NomeFoto keeps the name it had.  The caller empties the image box.
+// matches and NomeFoto keeps the name it had; an empty codice does nothing.
+// The caller empties the image box.
 void eliminaFotoScheda(SchedaFoto& scheda);
 
 // A photo taken or imported before a card's first save is named with the

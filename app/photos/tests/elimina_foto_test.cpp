@@ -75,4 +75,18 @@ INSTANTIATE_TEST_SUITE_P(
         CasoEliminazione{"NonSalvataSenzaFoto", nullptr, "", "", "", false}),
     [](const auto& riga) { return std::string(riga.param.caso); });
 
+TEST(EliminaFotoSenzaCodice, NonFaNulla)
+{
+    CollezioneDiProva c;
+    CollezioneDiProva::scriviFoto(c.cartellaFoto() + "Franc.0.jpg", "JPG");
+    FinestraFoto finestra(c);
+    finestra.nomeFoto = "Franc.0.jpg";
+    SchedaFoto scheda = finestra.scheda("");
+
+    EXPECT_NO_THROW(eliminaFotoScheda(scheda));
+
+    EXPECT_EQ(finestra.nomeFoto, "Franc.0.jpg");
+    EXPECT_TRUE(QFile::exists(c.cartellaFoto() + "Franc.0.jpg"));
+}
+
 }  // namespace
