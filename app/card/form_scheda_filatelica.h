@@ -169,6 +169,7 @@ private:
     void scriviCampi(const platform::ado::Variant& idCatalogo);
     void inserisciScheda(const platform::ado::Variant& idCatalogo);
     void aggiornaScheda(const platform::ado::Variant& idCatalogo);
+    bool rigaMemorizzata_ = false;  // the save's row is in the archive: the window keeps its new state
     void CaricaFoto();
 };
 

@@ -37,12 +37,6 @@ void impostaColonna(platform::ado::Recordset& rs, const char* colonna, const cha
     }
 }
 
-// True for the name a photo of a card not yet saved carries ("Franc.0.jpg").
-bool eFotoSchedaNuova(const QString& nomeFoto)
-{
-    return nomeFoto.startsWith(QLatin1String("Franc.0."));
-}
-
 }  // namespace
 
 void FormSchedaFilatelica::Cmd_Agg_Click()
@@ -52,7 +46,8 @@ void FormSchedaFilatelica::Cmd_Agg_Click()
     const QString codicePrima = Text_Codice->Text();
     const QString dataPrima = Text_DataAggiornamento->Text();
     const QString fotoPrima = NomeFoto;
-    if (!conGestoreErrori([this] { salvaScheda(); })) {
+    rigaMemorizzata_ = false;
+    if (!conGestoreErrori([this] { salvaScheda(); }) && !rigaMemorizzata_) {
         // Closing abandons a row being added or edited: nothing was stored.
         chiudiRsScheda();
         Text_Codice->setText(codicePrima);
@@ -113,25 +108,35 @@ void FormSchedaFilatelica::inserisciScheda(const Variant& idCatalogo)
     scriviCampi(idCatalogo);
 
     // A photo taken or imported before the first save carries the number 0,
-    // which every unsaved card shares: the card gets a copy under its own
-    // number, and the 0 file goes only once the row is stored.
-    QString fotoDaTogliere;
-    if (NomeFoto.isEmpty()) {
+    // which every unsaved card shares: the card stores a copy under its own
+    // number, and the 0-named file goes only once the row is stored.
+    const QString fotoProvvisoria = NomeFoto;
+    if (NomeFoto.isEmpty())
         NomeFoto = FotoSegnaposto;
-    } else if (eFotoSchedaNuova(NomeFoto)) {
-        const QString nomeProprio = rinominaFotoNuovaScheda(PercorsoImmagini, NomeFoto, nuovoCodice);
-        if (nomeProprio != NomeFoto) {
-            fotoDaTogliere = NomeFoto;
-            NomeFoto = nomeProprio;
-        }
+    else
+        NomeFoto = rinominaFotoNuovaScheda(PercorsoImmagini, NomeFoto, nuovoCodice);
+    const bool copiata = !fotoProvvisoria.isEmpty() && NomeFoto != fotoProvvisoria;
+    try {
+        RsScheda.setField("IDImmagine", NomeFoto);
+        if (!Text_Note->Text().isEmpty())
+            impostaColonna(RsScheda, "Note", "Note", Text_Note->Text());
+        RsScheda.Update();
+    } catch (const Error&) {
+        // No row names the copy: it goes, the 0-named photo stays.
+        if (copiata)
+            QFile::remove(percorsoFoto(PercorsoImmagini, NomeFoto));
+        throw;
     }
-    RsScheda.setField("IDImmagine", NomeFoto);
-    if (!Text_Note->Text().isEmpty())
-        impostaColonna(RsScheda, "Note", "Note", Text_Note->Text());
-    RsScheda.Update();
     RsScheda.Close();
-    if (!fotoDaTogliere.isEmpty())
-        QFile::remove(percorsoFoto(PercorsoImmagini, fotoDaTogliere));
+    rigaMemorizzata_ = true;
+    if (copiata) {
+        // The card is stored with its own photo; a 0-named file left behind
+        // costs nothing but space, so a failure here is only reported.
+        conGestoreErrori([&] {
+            SchedaFoto scheda{nuovoCodice, PercorsoImmagini, NomeFoto, connessione(), RsScheda};
+            rimuoviFotoProvvisoria(scheda, fotoProvvisoria);
+        });
+    }
 
     MsgBox("Inserimento effettuato con successo... Premi OK per continuare.", vbOKOnly + vbInformation,
            "INFORMAZIONE");
@@ -151,6 +156,7 @@ void FormSchedaFilatelica::aggiornaScheda(const Variant& idCatalogo)
         RsScheda.MoveNext();
     }
     RsScheda.Close();
+    rigaMemorizzata_ = trovata;
 
     if (!trovata) {
         // Deleted meanwhile (from another window): nothing was written, and
