@@ -5,6 +5,7 @@
 #include "catalogue/form_catalogo.h"
 #include "forms/pictures.h"
 #include "list/formato_numero.h"
+#include "runtime/error.h"
 
 #include <QStringList>
 #include <array>
@@ -27,7 +28,7 @@ struct ColonnaGriglia {
     const char* colonna;
     int larghezza;
 };
-constexpr std::array<ColonnaGriglia, 8> ColonneGriglia{{
+constexpr std::array<ColonnaGriglia, FormListaFilatelica::ColonneGriglia> Colonne{{
     {"IDSchedaFilatelica", 600},
     {"IDcatalogo", 5},
     {"DataAggiornamento", 1400},
@@ -103,30 +104,59 @@ void FormListaFilatelica::CaricaGriglia()
 
     MSFlexGrid1->Clear();
     MSFlexGrid1->setRows(0);
-    MSFlexGrid1->setCols(static_cast<int>(ColonneGriglia.size()));
-    for (int colonna = 0; colonna < MSFlexGrid1->Cols(); ++colonna)
-        MSFlexGrid1->setColWidth(colonna, ColonneGriglia[static_cast<std::size_t>(colonna)].larghezza);
+    MSFlexGrid1->setCols(ColonneGriglia);
+    for (int colonna = 0; colonna < ColonneGriglia; ++colonna)
+        MSFlexGrid1->setColWidth(colonna, Colonne[static_cast<std::size_t>(colonna)].larghezza);
 
     StrSQL = "SELECT * FROM TabellaSchedaFilatelica ";
     StrSQL += " where TabellaSchedaFilatelica.Catalogo='" + testoSql(catalogo) + "'";
     StrSQL += " Order by TabellaSchedaFilatelica.Catalogo asc ";
     RsLista.Open(StrSQL, connessione(), platform::ado::adOpenStatic, platform::ado::adLockOptimistic);
+    const auto campi = posizioniCampi();
     while (!RsLista.Eof()) {
-        MSFlexGrid1->AddItem(rigaGriglia());
+        MSFlexGrid1->AddItem(rigaGriglia(campi));
         RsLista.MoveNext();
     }
     RsLista.Close();
 }
 
-// The current record as one grid line: the columns joined by tabs.
-QString FormListaFilatelica::rigaGriglia() const
+// Where the grid's columns are among the fields of the open recordset, looked
+// up once rather than by name for every card.
+std::array<int, FormListaFilatelica::ColonneGriglia> FormListaFilatelica::posizioniCampi() const
 {
+    std::array<int, ColonneGriglia> posizioni{};
+    for (std::size_t i = 0; i < posizioni.size(); ++i) {
+        const QString nome = QString::fromLatin1(Colonne[i].colonna);
+        int trovato = -1;
+        for (int campo = 0; campo < RsLista.FieldCount() && trovato < 0; ++campo) {
+            if (RsLista.FieldName(campo).compare(nome, Qt::CaseInsensitive) == 0)
+                trovato = campo;
+        }
+        if (trovato < 0)
+            throw platform::runtime::Error(platform::runtime::ErrDatabase,
+                                           "Il campo " + nome + " non esiste in questo recordset.");
+        posizioni[i] = trovato;
+    }
+    return posizioni;
+}
+
+// The current record as one grid line: the columns joined by tabs, in a
+// text of exactly its length (the grid keeps it as it is).
+QString FormListaFilatelica::rigaGriglia(const std::array<int, ColonneGriglia>& campi) const
+{
+    std::array<QString, ColonneGriglia> valori;
+    qsizetype lunghezza = ColonneGriglia - 1;
+    for (std::size_t i = 0; i < campi.size(); ++i) {
+        const auto valore = RsLista[campi[i]];
+        valori[i] = i == ColonnaQuotazione ? formattaNumero(valore, FormatoQuotazione) : valore.text();
+        lunghezza += valori[i].size();
+    }
     QString riga;
-    for (std::size_t i = 0; i < ColonneGriglia.size(); ++i) {
+    riga.reserve(lunghezza);
+    for (std::size_t i = 0; i < valori.size(); ++i) {
         if (i > 0)
             riga += u'\t';
-        const auto valore = RsLista[ColonneGriglia[i].colonna];
-        riga += i == ColonnaQuotazione ? formattaNumero(valore, FormatoQuotazione) : valore.text();
+        riga += valori[i];
     }
     return riga;
 }

@@ -11,6 +11,7 @@
 #include "shell/finestra_archivio.h"
 
 #include <QString>
+#include <array>
 
 namespace albora {
 
@@ -30,6 +31,7 @@ public:
 
     // The column headings, a single caption above the grid.
     static const QString Intestazione;
+    static constexpr int ColonneGriglia = 8;
 
     void MSFlexGrid1_Click(int riga);
     void Cmd_Agg_Click();
@@ -40,7 +42,8 @@ protected:
 
 private:
     void CaricaGriglia();
-    QString rigaGriglia() const;
+    std::array<int, ColonneGriglia> posizioniCampi() const;
+    QString rigaGriglia(const std::array<int, ColonneGriglia>& campi) const;
 
     platform::ado::Recordset RsLista;
 };
