@@ -9,6 +9,8 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QPalette>
+#include <QStyle>
+#include <QStyledItemDelegate>
 #include <vector>
 
 namespace platform::grid {
@@ -18,6 +20,25 @@ namespace {
 constexpr int ErrSubscriptOutOfRange = 381;
 constexpr int DefaultColWidthTwips = 960;
 
+// Numbers stand against the right edge of their cell; one too wide for its
+// cell is drawn from the left edge instead, so that what gets cut off is the
+// end and not the leading digits.
+class CellDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (!(option->displayAlignment & Qt::AlignRight))
+            return;
+        const int margins = 2 * (option->widget ? option->widget->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1 : 4);
+        if (option->fontMetrics.horizontalAdvance(option->text) > option->rect.width() - margins)
+            option->displayAlignment = Qt::AlignLeft | Qt::AlignVCenter;
+    }
+};
+
 }  // namespace
 
 MSFlexGrid::MSFlexGrid(QWidget* parent, const forms::Twips& where)
@@ -25,6 +46,7 @@ MSFlexGrid::MSFlexGrid(QWidget* parent, const forms::Twips& where)
 {
     model_->setFixedColour(QApplication::palette().color(QPalette::Button));
     setModel(model_);
+    setItemDelegate(new CellDelegate(this));
     forms::placeTwips(this, where);
 
     horizontalHeader()->hide();
