@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QMouseEvent>
 #include <QPalette>
 #include <QStyle>
@@ -47,6 +48,9 @@ MSFlexGrid::MSFlexGrid(QWidget* parent, const forms::Twips& where)
     model_->setFixedColour(QApplication::palette().color(QPalette::Button));
     setModel(model_);
     setItemDelegate(new CellDelegate(this));
+    // The keyboard moves the current row as well.
+    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) { currentRow_ = current.isValid() ? current.row() : -1; });
     forms::placeTwips(this, where);
 
     horizontalHeader()->hide();
@@ -83,7 +87,7 @@ void MSFlexGrid::setRows(int rows)
 {
     model_->setRows(rows);
     if (currentRow_ >= model_->rows())
-        currentRow_ = -1;
+        currentRow_ = model_->rows() - 1;
 }
 
 int MSFlexGrid::Cols() const

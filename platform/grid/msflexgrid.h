@@ -37,7 +37,8 @@ public:
 
     int Rows() const;
     // Adds empty rows at the end or drops rows from the end.  Fewer rows than
-    // fixed rows make the surplus fixed rows go as well.
+    // fixed rows make the surplus fixed rows go as well; when the current row
+    // goes, the last row left becomes current.
     void setRows(int rows);
     int Cols() const;
     // Adds empty columns at the right or drops columns (and their text) from
@@ -60,7 +61,8 @@ public:
     // nell'intervallo" (runtime error 381).
     QString TextMatrix(int row, int col) const;
 
-    // The current row: the row last clicked or set; -1 when there is none.
+    // The current row: the row last clicked, set or moved to with the
+    // keyboard; -1 when there is none.
     int Row() const;
     void setRow(int row);
 

@@ -174,7 +174,11 @@ TEST(MSFlexGrid, AClickOnARowMakesItCurrentAndOnNoRowLeavesItAlone)
     EXPECT_EQ(g.grid->Row(), 2);
     EXPECT_EQ(clic, (std::vector<int>{2, -1}));
 
-    g.grid->setRows(1);  // the current row went with the rows
+    g.grid->setCurrentIndex(g.grid->model()->index(1, 1));  // moved with the keyboard
+    EXPECT_EQ(g.grid->Row(), 1);
+    g.grid->setRows(1);  // the current row went: the last one left is current
+    EXPECT_EQ(g.grid->Row(), 0);
+    g.grid->setRows(0);
     EXPECT_EQ(g.grid->Row(), -1);
 }
 
