@@ -23,8 +23,11 @@ void FormSchedaFilatelica::Load()
         CaricaCombo();
         CaricaScheda();
     });
-    if (!caricata)
+    if (!caricata) {
         chiudiRsScheda();
+        // The settings were read before the connection was opened.
+        PercorsoImmagini = image_conn;
+    }
 }
 
 void FormSchedaFilatelica::CaricaCombo()

@@ -12,8 +12,6 @@
 #include "runtime/error.h"
 #include "runtime/runtime.h"
 
-#include <QFile>
-
 namespace albora {
 
 using namespace platform::forms;
@@ -116,17 +114,12 @@ void FormSchedaFilatelica::inserisciScheda(const Variant& idCatalogo)
     else
         NomeFoto = rinominaFotoNuovaScheda(PercorsoImmagini, NomeFoto, nuovoCodice);
     const bool copiata = !fotoProvvisoria.isEmpty() && NomeFoto != fotoProvvisoria;
-    try {
-        RsScheda.setField("IDImmagine", NomeFoto);
-        if (!Text_Note->Text().isEmpty())
-            impostaColonna(RsScheda, "Note", "Note", Text_Note->Text());
-        RsScheda.Update();
-    } catch (const Error&) {
-        // No row names the copy: it goes, the 0-named photo stays.
-        if (copiata)
-            QFile::remove(percorsoFoto(PercorsoImmagini, NomeFoto));
-        throw;
-    }
+    // Should storing the row fail, the copy stays behind unnamed by any card:
+    // removing it could remove a file that was there before the copy.
+    RsScheda.setField("IDImmagine", NomeFoto);
+    if (!Text_Note->Text().isEmpty())
+        impostaColonna(RsScheda, "Note", "Note", Text_Note->Text());
+    RsScheda.Update();
     RsScheda.Close();
     rigaMemorizzata_ = true;
     if (copiata) {

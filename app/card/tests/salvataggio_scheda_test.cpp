@@ -247,7 +247,11 @@ TEST(SchedaSalvataggio, AnArchiveErrorShowsItsDescriptionAndLeavesNoHalfSavedRow
         const int id = c.aggiungiScheda({{"Catalogo", "Italia"}, {"DataAggiornamento", Variant(QDate(2025, 5, 4))},
                                          {"Serie", "Prima"}});
         rifiutaModifiche(c, caso.evento, "archivio in sola lettura");
+        CollezioneDiProva::scriviFoto(c.cartellaFoto() + "Franc.0.jpg", "JPG");
         FormSchedaFilatelica& f = apriScheda(caso.nuova ? 0 : id);
+        if (caso.nuova)
+            f.NomeFoto = "Franc.0.jpg";
+        const QString fotoPrima = f.NomeFoto;
         f.Combo1->setText("Italia");
         f.Text_Serie->setText("Seconda");
         f.Cmd_Agg_Click();
@@ -259,6 +263,8 @@ TEST(SchedaSalvataggio, AnArchiveErrorShowsItsDescriptionAndLeavesNoHalfSavedRow
         EXPECT_EQ(c.valore(id, "Serie").text(), "Prima") << caso.evento;
         EXPECT_EQ(f.Text_Codice->Text(), caso.nuova ? "0" : QString::number(id)) << caso.evento;
         EXPECT_EQ(f.Text_DataAggiornamento->Text(), caso.nuova ? "" : "04/05/2025") << caso.evento;
+        EXPECT_EQ(f.NomeFoto, fotoPrima) << caso.evento;
+        EXPECT_TRUE(QFile::exists(c.cartellaFoto() + "Franc.0.jpg")) << caso.evento;
     }
 }
 
