@@ -10,7 +10,9 @@
 
 #include "ado/ado.h"
 #include "archive/schema.h"
+#include "profile/ansi.h"
 #include "profile/profile.h"
+#include "runtime/error.h"
 #include "regional/regional.h"
 
 #include <QDir>

@@ -38,7 +38,7 @@ FormCatalogo::FormCatalogo()
     Cmd_Agg = new PictureButton(this, {6120, 1920, 975, 855}, "Aggiorna e/o aggiunge Catalogo", Pictures::add(),
                                 QColor(128, 255, 128));
     Cmd_Exit = new PictureButton(this, {7440, 1920, 855, 855}, "Exit", Pictures::exit(), QColor(192, 255, 192));
-    setTabOrder({Combo1, Cmd_Agg, Cmd_Exit, Cmd_Backup});
+    platform::forms::setTabOrder({Combo1, Cmd_Agg, Cmd_Exit, Cmd_Backup});
 
     connect(Combo1, &ComboBox::Click, this, [this] { Combo1_Click(); });
     connect(Cmd_Agg, &PictureButton::Click, this, [this] { Cmd_Agg_Click(); });

@@ -3,7 +3,9 @@
 #include "ado/ado.h"
 #include "archive/schema.h"
 #include "forms/form.h"
+#include "profile/ansi.h"
 #include "profile/profile.h"
+#include "runtime/error.h"
 #include "runtime/runtime.h"
 #include "shell/data_environment.h"
 

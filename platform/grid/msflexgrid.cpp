@@ -1,5 +1,7 @@
 #include "grid/msflexgrid.h"
 
+#include <algorithm>
+
 #include "forms/form.h"
 #include "grid/grid_model.h"
 #include "runtime/error.h"
@@ -85,9 +87,11 @@ int MSFlexGrid::Rows() const
 
 void MSFlexGrid::setRows(int rows)
 {
+    // Removing rows may move the view's current index; the grid's own current
+    // row only changes when it no longer exists.
+    const int before = currentRow_;
     model_->setRows(rows);
-    if (currentRow_ >= model_->rows())
-        currentRow_ = model_->rows() - 1;
+    currentRow_ = std::min(before, model_->rows() - 1);
 }
 
 int MSFlexGrid::Cols() const

@@ -163,7 +163,7 @@ TEST(Avvio, ProtectedArchiveOpensOnlyWithItsPassword)
         {
             platform::ado::Connection conn;
             conn.Open(c.archivio());
-            platform::ado::setDatabasePassword(conn, "segreta");
+            conn.setDatabasePassword("segreta");
         }
         c.impostazione("pwd_conn", parola);
         avviaSplash();
