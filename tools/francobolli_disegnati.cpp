@@ -117,6 +117,7 @@ QImage disegnaSegnaposto()
     p.setRenderHint(QPainter::Antialiasing);
     disegnaDentellatura(p);
     p.setPen(QPen(QColor(160, 160, 160), 2, Qt::DashLine));
+    p.setBrush(Qt::NoBrush);
     p.drawRect(24, 24, Larghezza - 48, Altezza - 48);
     p.setFont(QFont("Liberation Sans", 14, QFont::Bold));
     p.drawText(QRect(24, 24, Larghezza - 48, Altezza - 48), Qt::AlignCenter | Qt::TextWordWrap, "Nessuna\nfoto");

@@ -28,6 +28,9 @@ QString ComboBox::Text() const
 void ComboBox::setText(const QString& text)
 {
     setEditText(text);
+    // A long value shows from its beginning, as a text box does.
+    if (lineEdit())
+        lineEdit()->setCursorPosition(0);
 }
 
 void ComboBox::AddItem(const QString& item)
