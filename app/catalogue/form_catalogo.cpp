@@ -62,7 +62,7 @@ void FormCatalogo::CaricaCataloghi()
     StrSQL += "Order by TabellaCatalogo.NomeCatalogo asc ";
     RsCatalogo.Open(StrSQL, connessione(), platform::ado::adOpenStatic, platform::ado::adLockOptimistic);
     while (!RsCatalogo.Eof()) {
-        Combo1->AddItem(RsCatalogo["NomeCatalogo"].text());
+        Combo1->AddItem(RsCatalogo[QStringLiteral("NomeCatalogo")].text());
         RsCatalogo.MoveNext();
     }
     RsCatalogo.Close();

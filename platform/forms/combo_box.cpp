@@ -2,13 +2,63 @@
 // typing a text that happens to be in the list does not.
 #include "forms/controls.h"
 
+#include <QAbstractListModel>
 #include <QLineEdit>
+#include <QTimer>
+#include <vector>
 
 namespace platform::forms {
 
+// The list's rows.  Filling a list of thousands of names row by row through
+// QComboBox would cost one model signal and one item object per row; here
+// the rows are kept as plain text and the view hears of them in one batch.
+class ComboBox::Rows : public QAbstractListModel {
+public:
+    explicit Rows(QObject* parent) : QAbstractListModel(parent) {}
+
+    int rowCount(const QModelIndex& parent) const override
+    {
+        return parent.isValid() ? 0 : announced_;
+    }
+
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (!index.isValid() || index.row() >= announced_ || (role != Qt::DisplayRole && role != Qt::EditRole))
+            return {};
+        return items_[static_cast<std::size_t>(index.row())];
+    }
+
+    const std::vector<QString>& items() const { return items_; }
+    bool pending() const { return announced_ < static_cast<int>(items_.size()); }
+
+    void append(const QString& item) { items_.push_back(item); }
+
+    void announce()
+    {
+        if (!pending())
+            return;
+        beginInsertRows(QModelIndex(), announced_, static_cast<int>(items_.size()) - 1);
+        announced_ = static_cast<int>(items_.size());
+        endInsertRows();
+    }
+
+    void clear()
+    {
+        beginResetModel();
+        items_.clear();
+        announced_ = 0;
+        endResetModel();
+    }
+
+private:
+    std::vector<QString> items_;
+    int announced_ = 0;
+};
+
 ComboBox::ComboBox(QWidget* parent, const Twips& where)
-    : QComboBox(parent)
+    : QComboBox(parent), rows_(new Rows(this))
 {
+    setModel(rows_);
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);  // Enter does not add the typed text to the list
     setCompleter(nullptr);                 // the typed text stays as typed
@@ -35,30 +85,46 @@ void ComboBox::setText(const QString& text)
 
 void ComboBox::AddItem(const QString& item)
 {
-    // Qt makes the first row added the current one, text included; here
-    // adding rows never changes the text part.
+    if (!rows_->pending())
+        QTimer::singleShot(0, this, [this] { announceRows(); });
+    rows_->append(item);
+}
+
+void ComboBox::announceRows()
+{
+    // Qt makes the first row of an empty list the current one, text
+    // included; here adding rows never changes the text part.
+    const bool wasEmpty = count() == 0;
     const QString typed = currentText();
-    addItem(item);
-    if (count() == 1) {
+    rows_->announce();
+    if (wasEmpty && count() > 0) {
         setCurrentIndex(-1);
         setEditText(typed);
     }
 }
 
+void ComboBox::showPopup()
+{
+    announceRows();
+    QComboBox::showPopup();
+}
+
 void ComboBox::Clear()
 {
-    clear();
+    rows_->clear();
     clearEditText();
 }
 
 int ComboBox::ListCount() const
 {
-    return count();
+    return static_cast<int>(rows_->items().size());
 }
 
 QString ComboBox::List(int index) const
 {
-    return itemText(index);
+    if (index < 0 || index >= ListCount())
+        return QString();
+    return rows_->items()[static_cast<std::size_t>(index)];
 }
 
 void ComboBox::setFontSpec(const FontSpec& spec)
@@ -68,6 +134,7 @@ void ComboBox::setFontSpec(const FontSpec& spec)
 
 void ComboBox::chooseItem(int index)
 {
+    announceRows();
     if (index < 0 || index >= count())
         return;
     setCurrentIndex(index);

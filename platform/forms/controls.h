@@ -102,8 +102,16 @@ public:
     void setFontSpec(const FontSpec& spec);
     // What a user's choice of a row does: the row's text into the text part, then Click.
     void chooseItem(int index);
+    void showPopup() override;
 signals:
     void Click();
+
+private:
+    // Rows added one by one reach the drop-down list in one batch, once
+    // control is back in the event loop or the list is needed.
+    void announceRows();
+    class Rows;
+    Rows* rows_;
 };
 
 // Button that shows a picture instead of a caption, with a tooltip, a
