@@ -19,6 +19,10 @@ demo: build
 	@tools/prepara-demo.sh $(BUILD)/bin
 
 run: demo
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
+	  echo "Nessuno schermo grafico: avvia 'make run' da una sessione grafica (oppure: xvfb-run make run)."; \
+	  exit 1; \
+	fi
 	@$(BUILD)/bin/albora
 
 test: build
