@@ -20,6 +20,7 @@ std::size_t FieldNames::hashOf(QStringView name)
 
 void FieldNames::assign(const QStringList& names)
 {
+    remembered_ = {};
     names_ = names;
     std::size_t size = 8;
     while (size < std::size_t(names.size()) * 2)
@@ -46,6 +47,32 @@ int FieldNames::find(QStringView name) const
             return index;
     }
     return -1;
+}
+
+int FieldNames::find(const QString& name) const
+{
+    constexpr std::size_t Probes = 4;
+    const auto address = std::uint64_t(reinterpret_cast<std::uintptr_t>(name.constData()));
+    const std::size_t home = std::size_t((address * 0x9E3779B97F4A7C15ull) >> 57);
+    for (std::size_t probe = 0; probe < Probes; ++probe) {
+        const Remembered& slot = remembered_[(home + probe) % remembered_.size()];
+        if (slot.index < 0)
+            break;
+        if (slot.name.constData() == name.constData() && slot.name.size() == name.size())
+            return slot.index;
+    }
+    const int index = find(QStringView(name));
+    if (index >= 0) {
+        std::size_t target = home;
+        for (std::size_t probe = 0; probe < Probes; ++probe) {
+            if (remembered_[(home + probe) % remembered_.size()].index < 0) {
+                target = (home + probe) % remembered_.size();
+                break;
+            }
+        }
+        remembered_[target] = {name, index};
+    }
+    return index;
 }
 
 }  // namespace platform::ado::detail

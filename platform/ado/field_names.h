@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <vector>
 
 namespace platform::ado::detail {
@@ -13,12 +14,23 @@ public:
     void assign(const QStringList& names);
     // Index of the first field with that name, or -1.
     int find(QStringView name) const;
+    // The same, remembering the answer for this very string: code that reads
+    // fields by the same names row after row then skips the lookup.
+    int find(const QString& name) const;
 
 private:
     static std::size_t hashOf(QStringView name);
 
     QStringList names_;
     std::vector<int> slots_;  // open addressing; -1 is free
+
+    // Keyed by the string's data: the copy held here shares that data, so
+    // while it is cached the same pointer can only mean the same text.
+    struct Remembered {
+        QString name;
+        int index = -1;
+    };
+    mutable std::array<Remembered, 128> remembered_;
 };
 
 }  // namespace platform::ado::detail

@@ -8,6 +8,7 @@
 #include "row_store.h"
 #include "sqlite_error.h"
 #include "statement.h"
+#include "text_cache.h"
 #include "values.h"
 
 #include <QLocale>
@@ -81,6 +82,7 @@ struct Recordset::Impl {
     std::vector<Column> columns;
     FieldNames names;
     RowStore store;
+    mutable TextCache texts;
     long rowTotal = 0;  // rows read at Open plus rows added since
     // Rows written by Update, as read back from the archive, by row number.
     std::unordered_map<long, std::vector<Variant>> rewritten;
@@ -111,7 +113,25 @@ struct Recordset::Impl {
             if (found != rewritten.end())
                 return found->second[std::size_t(column)];
         }
-        return decodeCell(columns[std::size_t(column)].kind, store.cell(row, column));
+        const ColumnKind kind = columns[std::size_t(column)].kind;
+        const Cell cell = store.cell(row, column);
+        if (cell.type == CellType::Text && (kind == ColumnKind::Text || kind == ColumnKind::Any))
+            return Variant(texts.text(column, cell.data, cell.size));
+        return decodeCell(kind, cell);
+    }
+
+    // A field of the current row, or of the row being added or edited.
+    Variant fieldValue(int index) const
+    {
+        if (editMode != adEditNone) {
+            if (pending[std::size_t(index)])
+                return *pending[std::size_t(index)];
+            if (editMode == adEditAdd)
+                return index == keyColumn ? Variant(std::int32_t(newKey)) : Variant();
+        }
+        if (!atRow())
+            raise("Nessuna riga corrente: il recordset è vuoto o è alla fine.");
+        return storedValue(rowAt(position), index);
     }
 
     void requireOpen() const
@@ -128,11 +148,11 @@ struct Recordset::Impl {
         return db->handle();
     }
 
-    int columnIndex(QStringView name) const
+    int columnIndex(const QString& name) const
     {
         int index = names.find(name);
         if (index < 0)
-            raise("Il campo " + name.toString() + " non esiste in questo recordset.");
+            raise("Il campo " + name + " non esiste in questo recordset.");
         return index;
     }
 
@@ -182,8 +202,10 @@ void Recordset::Impl::readRows(Statement& statement)
     }
     names.assign(fieldNames);
     store = RowStore(count);
+    texts = TextCache(count);
     while (statement.step())
         store.appendRow(stmt);
+    store.finish();
     rowTotal = store.rowCount();
 }
 
@@ -508,22 +530,21 @@ QString Recordset::FieldName(int index) const
 
 Variant Recordset::operator[](const QString& name) const
 {
-    d_->requireOpen();
-    return (*this)[d_->columnIndex(name)];
+    const int index = d_->names.find(name);
+    if (index < 0) {
+        d_->requireOpen();
+        raise("Il campo " + name + " non esiste in questo recordset.");
+    }
+    return d_->fieldValue(index);
 }
 
 Variant Recordset::operator[](int index) const
 {
-    d_->requireOpen();
-    if (index < 0 || index >= FieldCount())
+    if (index < 0 || index >= FieldCount()) {
+        d_->requireOpen();
         raise("Il campo numero " + QString::number(index) + " non esiste in questo recordset.");
-    if (d_->editMode != adEditNone && d_->pending[std::size_t(index)])
-        return *d_->pending[std::size_t(index)];
-    if (d_->editMode == adEditAdd)
-        return index == d_->keyColumn ? Variant(std::int32_t(d_->newKey)) : Variant();
-    if (!d_->atRow())
-        raise("Nessuna riga corrente: il recordset è vuoto o è alla fine.");
-    return d_->storedValue(d_->rowAt(d_->position), index);
+    }
+    return d_->fieldValue(index);
 }
 
 void Recordset::setField(const QString& name, const Variant& value)

@@ -1,5 +1,6 @@
 #include "row_store.h"
 
+#include <algorithm>
 #include <cstring>
 #include <sqlite3.h>
 
@@ -9,13 +10,14 @@ namespace {
 
 constexpr std::size_t ChunkBytes = 256 * 1024;
 
-void putVarint(std::string& out, std::uint64_t value)
+char* putVarint(char* out, std::uint64_t value)
 {
     while (value >= 0x80) {
-        out.push_back(char((value & 0x7F) | 0x80));
+        *out++ = char((value & 0x7F) | 0x80);
         value >>= 7;
     }
-    out.push_back(char(value));
+    *out++ = char(value);
+    return out;
 }
 
 std::uint64_t getVarint(const char*& p)
@@ -60,49 +62,100 @@ const char* skipCell(const char* p)
 
 }  // namespace
 
-RowStore::RowStore(int columnCount) : columnCount_(columnCount), cellStarts_(std::size_t(columnCount)) {}
+RowStore::RowStore(int columnCount)
+    : columnCount_(columnCount), incoming_(std::size_t(columnCount)), cellStarts_(std::size_t(columnCount))
+{
+}
 
 void RowStore::appendRow(sqlite3_stmt* stmt)
 {
-    scratch_.clear();
+    // First the cells and an upper bound of their packed size, then the
+    // packing straight into the chunk.  The values are read through
+    // sqlite3_value: connections are opened without mutexes, where SQLite
+    // makes no difference between protected and unprotected values, and this
+    // saves two API round trips per cell.
+    std::size_t bound = 0;
     for (int c = 0; c < columnCount_; ++c) {
-        switch (sqlite3_column_type(stmt, c)) {
+        Cell& cell = incoming_[std::size_t(c)];
+        cell = Cell();
+        sqlite3_value* value = sqlite3_column_value(stmt, c);
+        switch (sqlite3_value_type(value)) {
         case SQLITE_INTEGER:
-            scratch_.push_back(char(CellType::Integer));
-            putVarint(scratch_, zigzag(sqlite3_column_int64(stmt, c)));
+            cell.type = CellType::Integer;
+            cell.integer = sqlite3_value_int64(value);
+            bound += 11;
             break;
-        case SQLITE_FLOAT: {
-            scratch_.push_back(char(CellType::Real));
-            double real = sqlite3_column_double(stmt, c);
-            scratch_.append(reinterpret_cast<const char*>(&real), sizeof real);
+        case SQLITE_FLOAT:
+            cell.type = CellType::Real;
+            cell.real = sqlite3_value_double(value);
+            bound += 1 + sizeof(double);
             break;
-        }
         case SQLITE_TEXT:
-        case SQLITE_BLOB: {
-            bool text = sqlite3_column_type(stmt, c) == SQLITE_TEXT;
-            const void* data = text ? static_cast<const void*>(sqlite3_column_text(stmt, c)) : sqlite3_column_blob(stmt, c);
-            int size = sqlite3_column_bytes(stmt, c);
-            scratch_.push_back(char(text ? CellType::Text : CellType::Blob));
-            putVarint(scratch_, std::uint64_t(size));
-            if (size > 0)
-                scratch_.append(static_cast<const char*>(data), std::size_t(size));
+            cell.type = CellType::Text;
+            cell.data = reinterpret_cast<const char*>(sqlite3_value_text(value));
+            cell.size = sqlite3_value_bytes(value);
+            bound += 11 + std::size_t(cell.size);
             break;
-        }
-        default: scratch_.push_back(char(CellType::Null)); break;
+        case SQLITE_BLOB:
+            cell.type = CellType::Blob;
+            cell.data = static_cast<const char*>(sqlite3_value_blob(value));
+            cell.size = sqlite3_value_bytes(value);
+            bound += 11 + std::size_t(cell.size);
+            break;
+        default: bound += 1; break;
         }
     }
 
-    if (chunks_.empty() || chunks_.back().capacity - chunks_.back().used < scratch_.size()) {
+    if (chunks_.empty() || chunks_.back().capacity - chunks_.back().used < bound) {
+        if (!chunks_.empty())
+            shrinkLastChunk();
         Chunk chunk;
-        chunk.capacity = std::max(ChunkBytes, scratch_.size());
+        chunk.capacity = std::max(ChunkBytes, bound);
         chunk.bytes = std::make_unique_for_overwrite<char[]>(chunk.capacity);
         chunks_.push_back(std::move(chunk));
     }
     Chunk& chunk = chunks_.back();
-    if (!scratch_.empty())
-        std::memcpy(chunk.bytes.get() + chunk.used, scratch_.data(), scratch_.size());
+    char* const start = chunk.bytes.get() + chunk.used;
+    char* out = start;
+    for (int c = 0; c < columnCount_; ++c) {
+        const Cell& cell = incoming_[std::size_t(c)];
+        *out++ = char(cell.type);
+        switch (cell.type) {
+        case CellType::Null: break;
+        case CellType::Integer: out = putVarint(out, zigzag(cell.integer)); break;
+        case CellType::Real:
+            std::memcpy(out, &cell.real, sizeof cell.real);
+            out += sizeof cell.real;
+            break;
+        case CellType::Text:
+        case CellType::Blob:
+            out = putVarint(out, std::uint64_t(cell.size));
+            if (cell.size > 0)
+                std::memcpy(out, cell.data, std::size_t(cell.size));
+            out += cell.size;
+            break;
+        }
+    }
     rows_.push_back({std::uint32_t(chunks_.size() - 1), std::uint32_t(chunk.used)});
-    chunk.used += scratch_.size();
+    chunk.used += std::size_t(out - start);
+}
+
+void RowStore::finish()
+{
+    if (!chunks_.empty())
+        shrinkLastChunk();
+    rows_.shrink_to_fit();
+}
+
+void RowStore::shrinkLastChunk()
+{
+    Chunk& chunk = chunks_.back();
+    if (chunk.capacity - chunk.used < 4096)
+        return;
+    auto fitted = std::make_unique_for_overwrite<char[]>(std::max<std::size_t>(chunk.used, 1));
+    std::memcpy(fitted.get(), chunk.bytes.get(), chunk.used);
+    chunk.bytes = std::move(fitted);
+    chunk.capacity = chunk.used;
 }
 
 void RowStore::layOut(long row) const

@@ -9,7 +9,6 @@
 
 #include <cstdint>
 #include <memory>
-#include <string>
 #include <vector>
 
 struct sqlite3_stmt;
@@ -22,6 +21,8 @@ public:
 
     // Appends the row the statement has just stepped onto.
     void appendRow(sqlite3_stmt* stmt);
+    // Gives back the room reserved for more rows once all are in.
+    void finish();
     long rowCount() const { return long(rows_.size()); }
     int columnCount() const { return columnCount_; }
 
@@ -41,11 +42,12 @@ private:
     };
 
     void layOut(long row) const;
+    void shrinkLastChunk();
 
     int columnCount_;
     std::vector<Chunk> chunks_;
     std::vector<RowStart> rows_;
-    std::string scratch_;  // the row being packed
+    std::vector<Cell> incoming_;  // the row being packed
 
     // Where the cells of the last row looked at begin, so that reading every
     // field of a row decodes the row once.

@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <cmath>
 #include <limits>
+#include <unordered_map>
 #include <sqlite3.h>
 
 namespace platform::ado::detail {
@@ -37,18 +38,32 @@ QDateTime parseIsoDate(const char* p, int size)
         return {};
     if (p[4] != '-' || p[7] != '-')
         return {};
-    QDate date(digits(p, 4), digits(p + 5, 2), digits(p + 8, 2));
-    if (!date.isValid())
-        return {};
-    QTime time(0, 0);
+    const int year = digits(p, 4), month = digits(p + 5, 2), day = digits(p + 8, 2);
+    int hour = 0, minute = 0, second = 0;
     if (size == 19) {
         if ((p[10] != ' ' && p[10] != 'T') || p[13] != ':' || p[16] != ':')
             return {};
-        time = QTime(digits(p + 11, 2), digits(p + 14, 2), digits(p + 17, 2));
-        if (!time.isValid())
-            return {};
+        hour = digits(p + 11, 2);
+        minute = digits(p + 14, 2);
+        second = digits(p + 17, 2);
     }
-    return QDateTime(date, time);
+    if (year < 0 || month < 0 || day < 0 || hour < 0 || minute < 0 || second < 0)
+        return {};
+
+    // Building a local QDateTime asks the C library for the time zone, which
+    // stats the zone file each time; the cards of a catalogue share few
+    // dates, so the moments already built are kept.
+    static std::unordered_map<std::int64_t, QDateTime> built;
+    const std::int64_t key = ((((std::int64_t(year) * 13 + month) * 32 + day) * 24 + hour) * 60 + minute) * 60 + second;
+    if (auto found = built.find(key); found != built.end())
+        return found->second;
+    const QDate date(year, month, day);
+    const QTime time(hour, minute, second);
+    if (!date.isValid() || !time.isValid())
+        return {};
+    if (built.size() >= 20000)
+        built.clear();
+    return built.emplace(key, QDateTime(date, time)).first->second;
 }
 
 Variant wholeNumber(std::int64_t value)
