@@ -49,12 +49,11 @@ int FieldNames::find(QStringView name) const
     return -1;
 }
 
-int FieldNames::find(const QString& name) const
+int FieldNames::findAndRemember(const QString& name) const
 {
     constexpr std::size_t Probes = 4;
-    const auto address = std::uint64_t(reinterpret_cast<std::uintptr_t>(name.constData()));
-    const std::size_t home = std::size_t((address * 0x9E3779B97F4A7C15ull) >> 57);
-    for (std::size_t probe = 0; probe < Probes; ++probe) {
+    const std::size_t home = homeOf(name);
+    for (std::size_t probe = 1; probe < Probes; ++probe) {
         const Remembered& slot = remembered_[(home + probe) % remembered_.size()];
         if (slot.index < 0)
             break;

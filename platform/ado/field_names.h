@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <cstdint>
 #include <vector>
 
 namespace platform::ado::detail {
@@ -16,10 +17,22 @@ public:
     int find(QStringView name) const;
     // The same, remembering the answer for this very string: code that reads
     // fields by the same names row after row then skips the lookup.
-    int find(const QString& name) const;
+    int find(const QString& name) const
+    {
+        const Remembered& home = remembered_[homeOf(name)];
+        if (home.name.constData() == name.constData() && home.index >= 0 && home.name.size() == name.size())
+            return home.index;
+        return findAndRemember(name);
+    }
 
 private:
     static std::size_t hashOf(QStringView name);
+    static std::size_t homeOf(const QString& name)
+    {
+        const auto address = std::uint64_t(reinterpret_cast<std::uintptr_t>(name.constData()));
+        return std::size_t((address * 0x9E3779B97F4A7C15ull) >> 57);
+    }
+    int findAndRemember(const QString& name) const;
 
     QStringList names_;
     std::vector<int> slots_;  // open addressing; -1 is free

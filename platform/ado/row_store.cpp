@@ -20,28 +20,12 @@ char* putVarint(char* out, std::uint64_t value)
     return out;
 }
 
-std::uint64_t getVarint(const char*& p)
-{
-    std::uint64_t value = 0;
-    int shift = 0;
-    for (;;) {
-        auto byte = static_cast<unsigned char>(*p++);
-        value |= std::uint64_t(byte & 0x7F) << shift;
-        if (!(byte & 0x80))
-            return value;
-        shift += 7;
-    }
-}
 
 std::uint64_t zigzag(std::int64_t v)
 {
     return (std::uint64_t(v) << 1) ^ std::uint64_t(v >> 63);
 }
 
-std::int64_t unzigzag(std::uint64_t v)
-{
-    return std::int64_t(v >> 1) ^ -std::int64_t(v & 1);
-}
 
 // Skips one packed cell.
 const char* skipCell(const char* p)
@@ -49,11 +33,11 @@ const char* skipCell(const char* p)
     auto type = static_cast<CellType>(*p++);
     switch (type) {
     case CellType::Null: return p;
-    case CellType::Integer: getVarint(p); return p;
+    case CellType::Integer: RowStore::varint(p); return p;
     case CellType::Real: return p + sizeof(double);
     case CellType::Text:
     case CellType::Blob: {
-        std::uint64_t size = getVarint(p);
+        std::uint64_t size = RowStore::varint(p);
         return p + size;
     }
     }
@@ -167,26 +151,6 @@ void RowStore::layOut(long row) const
         p = skipCell(p);
     }
     laidOutRow_ = row;
-}
-
-Cell RowStore::cell(long row, int column) const
-{
-    if (row != laidOutRow_)
-        layOut(row);
-    const char* p = cellStarts_[std::size_t(column)];
-    Cell cell;
-    cell.type = static_cast<CellType>(*p++);
-    switch (cell.type) {
-    case CellType::Null: break;
-    case CellType::Integer: cell.integer = unzigzag(getVarint(p)); break;
-    case CellType::Real: std::memcpy(&cell.real, p, sizeof cell.real); break;
-    case CellType::Text:
-    case CellType::Blob:
-        cell.size = int(getVarint(p));
-        cell.data = p;
-        break;
-    }
-    return cell;
 }
 
 }  // namespace platform::ado::detail

@@ -8,6 +8,7 @@
 #include "values.h"
 
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -28,7 +29,37 @@ public:
 
     // A cell of a stored row; text points into the store and stays valid
     // while the store lives.
-    Cell cell(long row, int column) const;
+    Cell cell(long row, int column) const
+    {
+        if (row != laidOutRow_)
+            layOut(row);
+        const char* p = cellStarts_[std::size_t(column)];
+        Cell cell;
+        cell.type = static_cast<CellType>(*p++);
+        switch (cell.type) {
+        case CellType::Null: break;
+        case CellType::Integer: cell.integer = unzigzag(varint(p)); break;
+        case CellType::Real: std::memcpy(&cell.real, p, sizeof cell.real); break;
+        case CellType::Text:
+        case CellType::Blob:
+            cell.size = int(varint(p));
+            cell.data = p;
+            break;
+        }
+        return cell;
+    }
+
+    static std::uint64_t varint(const char*& p)
+    {
+        std::uint64_t value = 0;
+        for (int shift = 0;; shift += 7) {
+            const auto byte = static_cast<unsigned char>(*p++);
+            value |= std::uint64_t(byte & 0x7F) << shift;
+            if (!(byte & 0x80))
+                return value;
+        }
+    }
+    static std::int64_t unzigzag(std::uint64_t v) { return std::int64_t(v >> 1) ^ -std::int64_t(v & 1); }
 
 private:
     struct RowStart {
