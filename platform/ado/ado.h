@@ -118,11 +118,16 @@ public:
     Recordset& operator=(const Recordset&) = delete;
 
     // Only a static cursor (3) is offered; the lock type decides whether
-    // fields may be set (optimistic) or not (read-only).
+    // fields may be set (optimistic) or not (read-only).  Fields may be set
+    // when every column comes from one table together with its INTEGER
+    // PRIMARY KEY.  Opening a recordset that is open closes it first.
     void Open(const QString& source, Connection& connection, int cursorType = adOpenStatic,
               int lockType = adLockOptimistic);
-    void Close();  // abandons a pending AddNew or edit
+    void Close();  // abandons a pending AddNew or edit; harmless when closed
     int State() const;
+
+    // A closed recordset is at both ends and has no rows; reading a field
+    // of it raises an error.
 
     bool Eof() const;
     bool Bof() const;

@@ -53,7 +53,7 @@ QDateTime parseIsoDate(const char* p, int size)
     // Building a local QDateTime asks the C library for the time zone, which
     // stats the zone file each time; the cards of a catalogue share few
     // dates, so the moments already built are kept.
-    static std::unordered_map<std::int64_t, QDateTime> built;
+    thread_local std::unordered_map<std::int64_t, QDateTime> built;
     const std::int64_t key = ((((std::int64_t(year) * 13 + month) * 32 + day) * 24 + hour) * 60 + minute) * 60 + second;
     if (auto found = built.find(key); found != built.end())
         return found->second;
