@@ -7,8 +7,12 @@
 #include "runtime/runtime.h"
 
 #include <QDate>
+#include <QDir>
+#include <QImage>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -37,6 +41,12 @@ void impostazione(const QString& cartella, const char* chiave, const QString& va
 }
 
 }  // namespace
+
+void finestreFuoriSchermo()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
 
 void interrompi(const QString& perche)
 {
@@ -80,8 +90,27 @@ void CollezioneBench::aggiungiCataloghi(int quanti)
     esegui(db(), "COMMIT");
 }
 
+sqlite3_int64 CollezioneBench::idCatalogo(const char* nome)
+{
+    sqlite3_stmt* cerca = prepara(db(), "SELECT IDcatalogo FROM TabellaCatalogo WHERE NomeCatalogo=?1");
+    sqlite3_bind_text(cerca, 1, nome, -1, SQLITE_STATIC);
+    const bool trovato = sqlite3_step(cerca) == SQLITE_ROW;
+    const sqlite3_int64 id = trovato ? sqlite3_column_int64(cerca, 0) : 0;
+    sqlite3_finalize(cerca);
+    if (trovato)
+        return id;
+    sqlite3_stmt* ins =
+        prepara(db(), "INSERT INTO TabellaCatalogo (NomeCatalogo, DataCreazioneCatalogo) VALUES (?1, '2020-01-15')");
+    sqlite3_bind_text(ins, 1, nome, -1, SQLITE_STATIC);
+    if (sqlite3_step(ins) != SQLITE_DONE)
+        interrompi(sqlite3_errmsg(db()));
+    sqlite3_finalize(ins);
+    return sqlite3_last_insert_rowid(db());
+}
+
 void CollezioneBench::aggiungiSchede(int quante, const char* catalogo)
 {
+    const sqlite3_int64 id = idCatalogo(catalogo);
     esegui(db(), "BEGIN");
     sqlite3_stmt* ins = prepara(
         db(),
@@ -89,14 +118,21 @@ void CollezioneBench::aggiungiSchede(int quante, const char* catalogo)
         "ValoreFacciale, StatoEmittente, AnnoEmissione, Stamperia, PeriodoCircolazione, Tiratura, Quotazione, "
         "Vignetta, LuogoConservazione, Colori, Tipologia, Carta, CataloghiSigle, Dentellatura, Possessore, Serie, "
         "Timbro, StatoConservazione, Rarita, Forma, Dimensioni, Centratura, Note, IDImmagine, Bozzettistica) "
-        "VALUES (1, ?8, ?1, ?2, ?3, 'Italia', ?4, 'Officina Carte Valori', '1961-1965', '5.000.000', ?5, "
+        "VALUES (?12, ?8, ?1, ?2, ?3, 'Italia', ?4, 'Officina Carte Valori', '1961-1965', '5.000.000', ?5, "
         "'Volo di Gronchi verso il Peru''', ?6, 'rosa e grigio', ?9, ?10, "
         "'Sassone', ?11, 'Mario Rossi', 'Viaggio presidenziale', 'Annullo di Roma', 'Nuovo con gomma', 'Comune', "
         "'Rettangolare', '40 x 24 mm', 'Buona', 'Acquistato a un convegno filatelico; certificato allegato.', "
         "?7, 'Bozzetto di Corrado Mancioli')");
-    const char* tipologie[] = {"Posta ordinaria", "Commemorativo", "Posta aerea", "Espresso", "Segnatasse"};
-    const char* carte[] = {"Filigrana stelle", "Filigrana ruota", "Senza filigrana", "Carta fluorescente"};
-    const char* dentellature[] = {"14", "13 1/4", "14 x 13 1/4", "Non dentellato"};
+    // nullptr stands for a card that leaves the column empty.
+    const char* tipologie[] = {"Posta ordinaria", "Commemorativo", "Posta aerea", "Espresso", "Segnatasse", nullptr};
+    const char* carte[] = {"Filigrana stelle", "Filigrana ruota", "Senza filigrana", "Carta fluorescente", nullptr};
+    const char* dentellature[] = {"14", "13 1/4", "14 x 13 1/4", "11 1/2", "12", "Non dentellato", nullptr};
+    auto testoOppureNull = [ins](int parametro, const char* testo) {
+        if (testo)
+            sqlite3_bind_text(ins, parametro, testo, -1, SQLITE_TRANSIENT);
+        else
+            sqlite3_bind_null(ins, parametro);
+    };
     for (int i = 1; i <= quante; ++i) {
         const std::string iso = QDate(2020, 1, 1).addDays(i % 2000).toString(Qt::ISODate).toStdString();
         const std::string descrizione = "Gronchi rosa, esemplare numero " + std::to_string(i) + " della serie";
@@ -111,21 +147,46 @@ void CollezioneBench::aggiungiSchede(int quante, const char* catalogo)
             sqlite3_bind_null(ins, 5);
         else
             sqlite3_bind_int64(ins, 5, static_cast<sqlite3_int64>(i) * 12345);
-        if (i % 7 == 0)
-            sqlite3_bind_null(ins, 6);
-        else
-            sqlite3_bind_text(ins, 6, luogo.c_str(), -1, SQLITE_TRANSIENT);
+        testoOppureNull(6, i % 7 == 0 ? nullptr : luogo.c_str());
         sqlite3_bind_text(ins, 7, foto.c_str(), -1, SQLITE_TRANSIENT);
         sqlite3_bind_text(ins, 8, catalogo, -1, SQLITE_STATIC);
-        sqlite3_bind_text(ins, 9, tipologie[i % 5], -1, SQLITE_STATIC);
-        sqlite3_bind_text(ins, 10, carte[i % 4], -1, SQLITE_STATIC);
-        sqlite3_bind_text(ins, 11, dentellature[i % 4], -1, SQLITE_STATIC);
+        testoOppureNull(9, tipologie[static_cast<std::size_t>(i) % std::size(tipologie)]);
+        testoOppureNull(10, carte[static_cast<std::size_t>(i) % std::size(carte)]);
+        testoOppureNull(11, dentellature[static_cast<std::size_t>(i) % std::size(dentellature)]);
+        sqlite3_bind_int64(ins, 12, id);
         if (sqlite3_step(ins) != SQLITE_DONE)
             interrompi(sqlite3_errmsg(db()));
         sqlite3_reset(ins);
     }
     sqlite3_finalize(ins);
     esegui(db(), "COMMIT");
+}
+
+void CollezioneBench::aggiungiFoto(int idScheda)
+{
+    sqlite3_stmt* cerca = prepara(db(), "SELECT IDImmagine FROM TabellaSchedaFilatelica WHERE IDSchedaFilatelica=?1");
+    sqlite3_bind_int64(cerca, 1, idScheda);
+    if (sqlite3_step(cerca) != SQLITE_ROW || sqlite3_column_type(cerca, 0) != SQLITE_TEXT)
+        interrompi(QString("La scheda %1 non ha una foto").arg(idScheda));
+    const QString nome = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(cerca, 0)));
+    sqlite3_finalize(cerca);
+    QDir(cartella_).mkpath("Upload");
+    QImage foto(320, 240, QImage::Format_RGB32);
+    foto.fill(Qt::lightGray);
+    if (!foto.save(cartella_ + "/Upload/" + nome, "JPG"))
+        interrompi("Impossibile scrivere la foto " + nome);
+}
+
+Tempi aTurno(int giri, const std::function<void()>& riferimento, const std::function<void()>& misurato)
+{
+    Tempi migliori;
+    for (int giro = 0; giro < giri; ++giro) {
+        const double letto = bestOf(1, riferimento);
+        const double fatto = bestOf(1, misurato);
+        migliori.riferimento = giro == 0 ? letto : std::min(migliori.riferimento, letto);
+        migliori.misurato = giro == 0 ? fatto : std::min(migliori.misurato, fatto);
+    }
+    return migliori;
 }
 
 namespace {
