@@ -3,6 +3,7 @@
 // the same rows read straight through SQLite's C API in the same run.
 
 #include "bench_support.h"
+#include "collezione_bench.h"
 
 #include "ado/ado.h"
 #include "archive/schema.h"
@@ -136,19 +137,6 @@ std::size_t walkWithRecordset(platform::ado::Connection& conn, const QStringList
     return sink;
 }
 
-template <class Work>
-double cpuMilliseconds(Work&& work)
-{
-    auto now = [] {
-        timespec t{};
-        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-        return double(t.tv_sec) * 1000.0 + double(t.tv_nsec) / 1e6;
-    };
-    const double start = now();
-    work();
-    return now() - start;
-}
-
 }  // namespace
 
 int main()
@@ -166,14 +154,11 @@ int main()
         const QStringList names = albora::nomiColonneScheda();
         std::size_t straight = 0;
         std::size_t walked = 0;
-        // Taken in turns and timed by the processor time of this thread, so
-        // that other work on a busy machine weighs on neither.
-        double reference = 1e300;
-        double measured = 1e300;
-        for (int run = 0; run < 5; ++run) {
-            reference = std::min(reference, cpuMilliseconds([&] { straight = readStraightThroughSqlite(conn.handle()); }));
-            measured = std::min(measured, cpuMilliseconds([&] { walked = walkWithRecordset(conn, names); }));
-        }
+        const bench::Tempi tempi = bench::aTurno(
+            5, [&] { straight = readStraightThroughSqlite(conn.handle()); },
+            [&] { walked = walkWithRecordset(conn, names); });
+        const double reference = tempi.riferimento;
+        const double measured = tempi.misurato;
         if (straight == 0 || walked == 0) {
             std::fprintf(stderr, "nessuna riga letta\n");
             return 1;

@@ -12,7 +12,9 @@
 
 namespace bench {
 
-// Milliseconds of the fastest of `runs` calls.
+// Milliseconds of the fastest of `runs` calls, in processor time of the
+// calling thread: every measured side runs on that thread, and other work on
+// a busy machine then weighs on neither side of a ratio.
 double bestOf(int runs, const std::function<void()>& work);
 
 // Prints the BENCH line; returns false when the ratio is over the limit.

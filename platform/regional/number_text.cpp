@@ -116,16 +116,30 @@ QString Settings::numberText(double value) const
 
 QString Settings::currencyText(std::int64_t tenThousandths) const
 {
+    // Written backwards into a buffer: amounts fill whole columns of a list.
     const bool negative = tenThousandths < 0;
-    const std::uint64_t magnitude =
+    std::uint64_t magnitude =
         negative ? std::uint64_t(0) - std::uint64_t(tenThousandths) : std::uint64_t(tenThousandths);
-    QString text = QString::number(magnitude / 10000);
-    QString fraction = QString::number(magnitude % 10000).rightJustified(4, u'0');
-    while (fraction.endsWith(u'0'))
-        fraction.chop(1);
-    if (!fraction.isEmpty())
-        text += decimal_ + fraction;
-    return negative ? "-" + text : text;
+    char16_t text[32];
+    int start = 32;
+    std::uint64_t fraction = magnitude % 10000;
+    magnitude /= 10000;
+    int decimals = 4;
+    while (decimals > 0 && fraction % 10 == 0) {
+        fraction /= 10;
+        --decimals;
+    }
+    for (int i = 0; i < decimals; ++i, fraction /= 10)
+        text[--start] = char16_t(u'0' + fraction % 10);
+    if (decimals > 0)
+        text[--start] = decimal_.unicode();
+    do {
+        text[--start] = char16_t(u'0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude > 0);
+    if (negative)
+        text[--start] = u'-';
+    return QString(reinterpret_cast<const QChar*>(text + start), 32 - start);
 }
 
 std::optional<std::int64_t> Settings::parseCurrency(const QString& text) const

@@ -38,11 +38,45 @@ Settings::Settings(const QLocale& locale)
       longDateFormat_(locale.language() == QLocale::Italian ? QString("dddd d MMMM yyyy")
                                                             : locale.dateFormat(QLocale::LongFormat))
 {
+    numericShortDate_ = numericDate(shortDateFormat_);
+}
+
+Settings::NumericDate Settings::numericDate(const QString& format)
+{
+    static const QRegularExpression simple(R"(^(dd|MM|yyyy)([^dMy])(dd|MM|yyyy)([^dMy])(dd|MM|yyyy)$)");
+    NumericDate parts;
+    const QRegularExpressionMatch m = simple.match(format);
+    if (!m.hasMatch())
+        return parts;
+    for (int i = 0; i < 3; ++i)
+        parts.order[i] = m.captured(1 + 2 * i).at(0).toLatin1();
+    parts.separators[0] = m.captured(2).at(0);
+    parts.separators[1] = m.captured(4).at(0);
+    parts.usable = parts.order[0] != parts.order[1] && parts.order[1] != parts.order[2] && parts.order[0] != parts.order[2];
+    return parts;
 }
 
 QString Settings::shortDate(const QDate& d) const
 {
-    return locale_.toString(d, shortDateFormat_);
+    if (!numericShortDate_.usable || !d.isValid() || d.year() < 1000 || d.year() > 9999)
+        return locale_.toString(d, shortDateFormat_);
+    char16_t text[10];
+    int n = 0;
+    auto digits = [&](int value, int width) {
+        for (int i = width - 1; i >= 0; --i, value /= 10)
+            text[n + i] = char16_t(u'0' + value % 10);
+        n += width;
+    };
+    for (int i = 0; i < 3; ++i) {
+        switch (numericShortDate_.order[i]) {
+        case 'd': digits(d.day(), 2); break;
+        case 'M': digits(d.month(), 2); break;
+        default: digits(d.year(), 4); break;
+        }
+        if (i < 2)
+            text[n++] = numericShortDate_.separators[i].unicode();
+    }
+    return QString(reinterpret_cast<const QChar*>(text), n);
 }
 
 QString Settings::longDate(const QDate& d) const

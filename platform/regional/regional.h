@@ -60,7 +60,18 @@ public:
     QString formatPatternCurrency(std::int64_t tenThousandths, const QString& pattern) const;
 
 private:
+    // The short date as three numeric parts and their separators, when its
+    // format is that simple ("dd/MM/yyyy"): written without QLocale, which
+    // matters when a whole catalogue of dates is shown.
+    struct NumericDate {
+        bool usable = false;
+        char order[3] = {};  // 'd', 'M', 'y'
+        QChar separators[2];
+    };
+    static NumericDate numericDate(const QString& format);
+
     QLocale locale_;
+    NumericDate numericShortDate_;
     QChar decimal_;
     QChar group_;
     QString shortDateFormat_;

@@ -23,6 +23,7 @@ public:
     Variant(double v) : value_(v) {}
     Variant(bool v) : value_(v) {}
     Variant(const QString& v) : value_(v) {}
+    Variant(QString&& v) : value_(std::move(v)) {}
     Variant(const char* v) : value_(QString::fromUtf8(v)) {}
     Variant(const QDateTime& v) : value_(v) {}
     Variant(const QDate& d) : value_(QDateTime(d, QTime(0, 0))) {}
