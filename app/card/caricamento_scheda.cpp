@@ -105,9 +105,14 @@ void FormSchedaFilatelica::mostraFoto()
 
 void FormSchedaFilatelica::vaiAScheda(const QString& numero)
 {
-    const bool fatto = conGestoreErrori([&] {
-        StrSQL = "SELECT * from TabellaSchedaFilatelica ";
-        StrSQL += "Where TabellaSchedaFilatelica.IDSchedaFilatelica=" + numero;
+    StrSQL = "SELECT * from TabellaSchedaFilatelica ";
+    StrSQL += "Where TabellaSchedaFilatelica.IDSchedaFilatelica=" + numero;
+    mostraRisultati();
+}
+
+void FormSchedaFilatelica::mostraRisultati()
+{
+    const bool fatto = conGestoreErrori([this] {
         RsScheda.Open(StrSQL, connessione(), adOpenStatic, adLockOptimistic);
         while (!RsScheda.Eof()) {
             Text_Codice->setText(RsScheda["IDSchedaFilatelica"].text());

@@ -96,32 +96,23 @@ std::vector<CampoScheda> FormSchedaFilatelica::campiInOrdineDiLettura() const
 
 std::vector<CampoScheda> FormSchedaFilatelica::campiInOrdineDiScrittura() const
 {
-    return {
-        {"Catalogo", "Catalogo", nullptr, Combo1},
-        {"CataloghiSigle", "Cataloghi Sigle", nullptr, Combo4},
-        {"DescrizioneFrancobollo", "Descrizione", Text_DescrizioneFrancobollo},
-        {"ValoreFacciale", "Valore facciale", Text_ValoreFacciale},
-        {"StatoEmittente", "Stato Emittente", Text_StatoEmittente},
-        {"AnnoEmissione", "Anno Emissione", Text_AnnoEmissione},
-        {"Stamperia", "Stamperia", Text_Stamperia},
-        {"PeriodoCircolazione", "Periodo Circolazione", Text_PeriodoCircolazione},
-        {"Tiratura", "Tiratura", Text_Tiratura},
-        {"Tipologia", "Tipologia", nullptr, Combo2},
-        {"Carta", "Carta", nullptr, Combo3},
-        {"Quotazione", "Quotazione", Text_Quotazione},
-        {"Vignetta", "Vignetta", Text_Vignetta},
-        {"LuogoConservazione", "Luogo Conservazione", Text_LuogoConservazione},
-        {"Colori", "Colori", Text_Colori},
-        {"Dentellatura", "Dentellatura", nullptr, Combo5},
-        {"Possessore", "Possessore", Text_Possessore},
-        {"Serie", "Serie", Text_Serie},
-        {"Timbro", "Timbro", Text_Timbro},
-        {"StatoConservazione", "Stato di Conservazione", Text_StatoConservazione},
-        {"Rarita", "Rarita", Text_Rarita},
-        {"Forma", "Forma", Text_Forma},
-        {"Dimensioni", "Dimensioni", Text_Dimensioni},
-        {"Centratura", "Centratura", Text_Centratura},
+    // The save sets the same fields in another order; the date and the notes
+    // are set apart from these (the date first, the notes after the photo).
+    static const char* const ordine[] = {
+        "Catalogo", "CataloghiSigle", "DescrizioneFrancobollo", "ValoreFacciale", "StatoEmittente",
+        "AnnoEmissione", "Stamperia", "PeriodoCircolazione", "Tiratura", "Tipologia", "Carta", "Quotazione",
+        "Vignetta", "LuogoConservazione", "Colori", "Dentellatura", "Possessore", "Serie", "Timbro",
+        "StatoConservazione", "Rarita", "Forma", "Dimensioni", "Centratura",
     };
+    const std::vector<CampoScheda> campi = campiInOrdineDiLettura();
+    std::vector<CampoScheda> scrittura;
+    for (const char* colonna : ordine) {
+        for (const CampoScheda& campo : campi) {
+            if (qstrcmp(campo.colonna, colonna) == 0)
+                scrittura.push_back(campo);
+        }
+    }
+    return scrittura;
 }
 
 void FormSchedaFilatelica::chiudiRsScheda()

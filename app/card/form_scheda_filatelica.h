@@ -162,6 +162,9 @@ private:
     void MostraScheda();
     void mostraFoto();
     void vaiAScheda(const QString& numero);
+    // Opens StrSQL and shows every row it returns in turn: the window ends
+    // on the last one.
+    void mostraRisultati();
     void chiudiRsScheda();
 
     void salvaScheda();

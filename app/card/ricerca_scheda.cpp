@@ -6,9 +6,6 @@
 
 namespace albora {
 
-using platform::ado::adLockOptimistic;
-using platform::ado::adOpenStatic;
-
 void FormSchedaFilatelica::Cmd_Cerca_Click()
 {
     const QString testo = Text_Ricerca->Text();
@@ -27,17 +24,7 @@ void FormSchedaFilatelica::Cmd_Cerca_Click()
         StrSQL = "SELECT * from TabellaSchedaFilatelica ";
         StrSQL += "Where TabellaSchedaFilatelica.IDSchedaFilatelica=" + IDRitorno;
     }
-    const bool fatto = conGestoreErrori([this] {
-        RsScheda.Open(StrSQL, connessione(), adOpenStatic, adLockOptimistic);
-        while (!RsScheda.Eof()) {
-            Text_Codice->setText(RsScheda["IDSchedaFilatelica"].text());
-            MostraScheda();
-            RsScheda.MoveNext();
-        }
-        RsScheda.Close();
-    });
-    if (!fatto)
-        chiudiRsScheda();
+    mostraRisultati();
 }
 
 }  // namespace albora
