@@ -2,13 +2,18 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 #include <sqlite3.h>
 
 namespace platform::ado::detail {
 
 namespace {
 
-constexpr std::size_t ChunkBytes = 256 * 1024;
+// Kept under the size from which the C library maps each block afresh from
+// the system (128 KB unless it has learnt otherwise): a list opened again and
+// again then reuses the memory of the last one instead of taking a page
+// fault on every page it writes.
+constexpr std::size_t ChunkBytes = 64 * 1024;
 
 char* putVarint(char* out, std::uint64_t value)
 {
@@ -95,7 +100,9 @@ void RowStore::appendRow(sqlite3_stmt* stmt)
             shrinkLastChunk();
         Chunk chunk;
         chunk.capacity = std::max(ChunkBytes, bound);
-        chunk.bytes = std::make_unique_for_overwrite<char[]>(chunk.capacity);
+        chunk.bytes.reset(static_cast<char*>(std::malloc(chunk.capacity)));
+        if (!chunk.bytes)
+            throw std::bad_alloc();
         chunks_.push_back(std::move(chunk));
     }
     Chunk& chunk = chunks_.back();
@@ -120,7 +127,11 @@ void RowStore::appendRow(sqlite3_stmt* stmt)
             break;
         }
     }
-    rows_.push_back({std::uint32_t(chunks_.size() - 1), std::uint32_t(chunk.used)});
+    if (rowCount_ % RowsPerPage == 0)
+        rowPages_.push_back(std::make_unique_for_overwrite<RowStart[]>(std::size_t(RowsPerPage)));
+    rowPages_.back()[std::size_t(rowCount_ % RowsPerPage)] = {std::uint32_t(chunks_.size() - 1),
+                                                               std::uint32_t(chunk.used)};
+    ++rowCount_;
     chunk.used += std::size_t(out - start);
 }
 
@@ -128,7 +139,6 @@ void RowStore::finish()
 {
     if (!chunks_.empty())
         shrinkLastChunk();
-    rows_.shrink_to_fit();
 }
 
 void RowStore::shrinkLastChunk()
@@ -136,15 +146,17 @@ void RowStore::shrinkLastChunk()
     Chunk& chunk = chunks_.back();
     if (chunk.capacity - chunk.used < 4096)
         return;
-    auto fitted = std::make_unique_for_overwrite<char[]>(std::max<std::size_t>(chunk.used, 1));
-    std::memcpy(fitted.get(), chunk.bytes.get(), chunk.used);
-    chunk.bytes = std::move(fitted);
-    chunk.capacity = chunk.used;
+    // Should shrinking fail, the chunk simply stays as large as it was.
+    if (char* fitted = static_cast<char*>(std::realloc(chunk.bytes.get(), std::max<std::size_t>(chunk.used, 1)))) {
+        chunk.bytes.release();
+        chunk.bytes.reset(fitted);
+        chunk.capacity = chunk.used;
+    }
 }
 
 void RowStore::layOut(long row) const
 {
-    const RowStart start = rows_[std::size_t(row)];
+    const RowStart start = rowPages_[std::size_t(row / RowsPerPage)][std::size_t(row % RowsPerPage)];
     const char* p = chunks_[start.chunk].bytes.get() + start.offset;
     for (int c = 0; c < columnCount_; ++c) {
         cellStarts_[std::size_t(c)] = p;

@@ -8,6 +8,7 @@
 #include "values.h"
 
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <vector>
@@ -24,7 +25,7 @@ public:
     void appendRow(sqlite3_stmt* stmt);
     // Gives back the room reserved for more rows once all are in.
     void finish();
-    long rowCount() const { return long(rows_.size()); }
+    long rowCount() const { return rowCount_; }
     int columnCount() const { return columnCount_; }
 
     // A cell of a stored row; text points into the store and stays valid
@@ -66,8 +67,14 @@ private:
         std::uint32_t chunk;
         std::uint32_t offset;
     };
+    // Chunks come from malloc, so that the last one gives back its unused
+    // room through realloc, which shrinks a block where it lies, rather than
+    // being copied whole into a smaller one.
+    struct FreeBytes {
+        void operator()(char* bytes) const { std::free(bytes); }
+    };
     struct Chunk {
-        std::unique_ptr<char[]> bytes;
+        std::unique_ptr<char[], FreeBytes> bytes;
         std::size_t capacity = 0;
         std::size_t used = 0;
     };
@@ -77,7 +84,11 @@ private:
 
     int columnCount_;
     std::vector<Chunk> chunks_;
-    std::vector<RowStart> rows_;
+    // Where each row begins, in pages of a fixed number of rows: the index
+    // grows without copying itself and never asks for one large block.
+    static constexpr long RowsPerPage = 1024;
+    std::vector<std::unique_ptr<RowStart[]>> rowPages_;
+    long rowCount_ = 0;
     std::vector<Cell> incoming_;  // the row being packed
 
     // Where the cells of the last row looked at begin, so that reading every

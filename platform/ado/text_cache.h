@@ -3,6 +3,12 @@
 // as the catalogue, the type or the paper repeat a handful of values over a
 // whole catalogue; handing out a shared copy of the text decoded before
 // spares a conversion and an allocation at every read.
+//
+// Columns whose values are nearly all different (names, descriptions) would
+// only pay for the remembering: a column that finds few repeats among its
+// recent reads stops looking for a while, and those reads cost one
+// conversion and nothing else.  It looks again now and then, since a sorted
+// column may turn from distinct values to long runs of one value.
 
 #include <QString>
 #include <array>
@@ -20,11 +26,22 @@ public:
     {
         if (size == 0 || size > Longest)
             return QString::fromUtf8(bytes, size);
-        Entry& entry = columns_[std::size_t(column)][slotOf(bytes, size)];
-        if (entry.size == size && (entry.bytes == bytes || std::memcmp(entry.bytes, bytes, std::size_t(size)) == 0))
-            return entry.text;
-        return remember(entry, bytes, size);
+        Column& col = columns_[std::size_t(column)];
+        if (col.resting > 0) {
+            --col.resting;
+            return QString::fromUtf8(bytes, size);
+        }
+        Entry& entry = col.entries[slotOf(bytes, size)];
+        const bool repeat =
+            entry.size == size && (entry.bytes == bytes || std::memcmp(entry.bytes, bytes, std::size_t(size)) == 0);
+        col.count(repeat);
+        return repeat ? entry.text : remember(entry, bytes, size);
     }
+
+    // Reads a column of few repeats makes without looking.
+    static constexpr int Rest = 1024;
+    // Reads over which a column's repeats are counted.
+    static constexpr int Sample = 64;
 
 private:
     // Long texts (descriptions, notes) seldom repeat.
@@ -43,9 +60,26 @@ private:
         int size = -1;
         QString text;
     };
+    struct Column {
+        std::array<Entry, 8> entries;
+        int looked = 0;   // reads of the current sample
+        int found = 0;    // of which were repeats
+        int resting = 0;  // reads left before looking again
+        void count(bool repeat)
+        {
+            found += repeat;
+            if (++looked < Sample)
+                return;
+            // Fewer than one repeat in eight does not pay for the lookups.
+            if (found * 8 < Sample)
+                resting = Rest;
+            looked = 0;
+            found = 0;
+        }
+    };
     static QString remember(Entry& entry, const char* bytes, int size);
 
-    std::vector<std::array<Entry, 8>> columns_;
+    std::vector<Column> columns_;
 };
 
 }  // namespace platform::ado::detail
