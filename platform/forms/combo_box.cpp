@@ -1,17 +1,19 @@
 // Editable drop-down combo box.  Only choosing a row of the list clicks it:
 // typing a text that happens to be in the list does not.
 #include "forms/controls.h"
+#include "forms/packed_texts.h"
 
 #include <QAbstractListModel>
 #include <QLineEdit>
 #include <QTimer>
-#include <vector>
 
 namespace platform::forms {
 
 // The list's rows.  Filling a list of thousands of names row by row through
 // QComboBox would cost one model signal and one item object per row; here
 // the rows are kept as plain text and the view hears of them in one batch.
+// The texts are packed, so that a list of thousands of names is not
+// thousands of allocations made and freed again at every load of its window.
 class ComboBox::Rows : public QAbstractListModel {
 public:
     explicit Rows(QObject* parent) : QAbstractListModel(parent) {}
@@ -25,33 +27,34 @@ public:
     {
         if (!index.isValid() || index.row() >= announced_ || (role != Qt::DisplayRole && role != Qt::EditRole))
             return {};
-        return items_[static_cast<std::size_t>(index.row())];
+        return item(index.row());
     }
 
-    const std::vector<QString>& items() const { return items_; }
-    bool pending() const { return announced_ < static_cast<int>(items_.size()); }
+    int count() const { return texts_.size(); }
+    QString item(int row) const { return texts_.at(row); }
+    bool pending() const { return announced_ < count(); }
 
-    void append(const QString& item) { items_.push_back(item); }
+    void append(const QString& item) { texts_.append(item); }
 
     void announce()
     {
         if (!pending())
             return;
-        beginInsertRows(QModelIndex(), announced_, static_cast<int>(items_.size()) - 1);
-        announced_ = static_cast<int>(items_.size());
+        beginInsertRows(QModelIndex(), announced_, count() - 1);
+        announced_ = count();
         endInsertRows();
     }
 
     void clear()
     {
         beginResetModel();
-        items_.clear();
+        texts_.clear();
         announced_ = 0;
         endResetModel();
     }
 
 private:
-    std::vector<QString> items_;
+    PackedTexts texts_;
     int announced_ = 0;
 };
 
@@ -117,14 +120,14 @@ void ComboBox::Clear()
 
 int ComboBox::ListCount() const
 {
-    return static_cast<int>(rows_->items().size());
+    return rows_->count();
 }
 
 QString ComboBox::List(int index) const
 {
     if (index < 0 || index >= ListCount())
         return QString();
-    return rows_->items()[static_cast<std::size_t>(index)];
+    return rows_->item(index);
 }
 
 void ComboBox::setFontSpec(const FontSpec& spec)

@@ -91,6 +91,28 @@ TEST_F(Controls, ComboBoxKeepsItsTextWhileTheListIsFilledAndClearEmptiesBoth)
     EXPECT_EQ(clicks, 0);
 }
 
+TEST_F(Controls, ComboBoxListKeepsEveryTextWholeWhateverItsLength)
+{
+    ComboBox combo(&window, {3120, 1320, 5295, 375});
+    QStringList added;
+    for (int i = 0; i < 3000; ++i)
+        added << QString("Catalogo %1 di prova").arg(i);
+    added[7] = "";                         // an empty name is a row too
+    added[1500] = QString(20000, u'\u00e8');  // longer than any block the list keeps
+    for (int round = 0; round < 2; ++round) {  // a cleared list fills again
+        combo.Clear();
+        for (const QString& name : added)
+            combo.AddItem(name);
+        ASSERT_EQ(combo.ListCount(), added.size());
+        for (int i = 0; i < added.size(); ++i)
+            ASSERT_EQ(combo.List(i), added[i]) << "row " << i;
+    }
+    combo.chooseItem(2999);  // the view sees the same rows
+    EXPECT_EQ(combo.itemText(1500), added[1500]);
+    EXPECT_EQ(combo.Text(), added[2999]);
+    EXPECT_EQ(combo.List(3000), "");
+}
+
 TEST_F(Controls, ComboBoxClicksOnlyWhenARowIsChosen)
 {
     ComboBox combo(&window, {3120, 1320, 5295, 375});
