@@ -1,5 +1,6 @@
 // The buttons' pictures, drawn in code: simple shapes that tell the role at
-// a glance, on a transparent 48 x 48 canvas.
+// a glance, on a transparent 48 x 48 canvas.  Each is drawn the first time it
+// is asked for and shared afterwards, since windows ask again at every load.
 #include "forms/pictures.h"
 
 #include <QPainter>
@@ -87,7 +88,7 @@ void landscape(QPainter& p, const QRectF& box)
 
 QImage add()
 {
-    return draw([](QPainter& p) {
+    static const QImage picture = draw([](QPainter& p) {
         p.setPen(outline());
         p.setBrush(QColor(40, 70, 160));
         p.drawRoundedRect(QRectF(4, 4, 34, 34), 3, 3);
@@ -97,11 +98,12 @@ QImage add()
         p.drawRect(QRectF(12, 27, 18, 11));
         plus(p, {37, 37}, 8, QColor(0, 150, 0));
     });
+    return picture;
 }
 
 QImage exit()
 {
-    return draw([](QPainter& p) {
+    static const QImage picture = draw([](QPainter& p) {
         p.setPen(outline());
         p.setBrush(QColor(90, 60, 30));
         p.drawRect(QRectF(10, 4, 28, 40));  // the doorway
@@ -114,11 +116,12 @@ QImage exit()
         p.drawLine(QPointF(38, 18), QPointF(44, 24));
         p.drawLine(QPointF(38, 30), QPointF(44, 24));
     });
+    return picture;
 }
 
 QImage backup()
 {
-    return draw([](QPainter& p) {
+    static const QImage picture = draw([](QPainter& p) {
         p.setPen(outline());
         p.setBrush(QColor(170, 170, 180));
         p.drawRoundedRect(QRectF(6, 30, 36, 14), 3, 3);  // the drive
@@ -127,11 +130,12 @@ QImage backup()
         p.setBrush(QColor(0, 150, 0));
         p.drawPolygon(QPolygonF{{19, 4}, {29, 4}, {29, 16}, {36, 16}, {24, 28}, {12, 16}, {19, 16}});
     });
+    return picture;
 }
 
 QImage excel()
 {
-    return draw([](QPainter& p) {
+    static const QImage picture = draw([](QPainter& p) {
         p.setPen(outline());
         p.setBrush(Qt::white);
         p.drawRect(QRectF(14, 6, 30, 36));
@@ -144,43 +148,48 @@ QImage excel()
         p.drawRect(QRectF(4, 12, 22, 24));
         cross(p, QRectF(9, 17, 12, 14), Qt::white, 3.5);
     });
+    return picture;
 }
 
 QImage erase()
 {
-    return draw([](QPainter& p) {
+    static const QImage picture = draw([](QPainter& p) {
         page(p, QRectF(8, 4, 28, 38));
         p.setPen(outline(QColor(120, 120, 120), 1.5));
         for (double y = 16; y < 38; y += 6)
             p.drawLine(QPointF(12, y), QPointF(31, y));
         cross(p, QRectF(26, 26, 16, 16), QColor(210, 0, 0), 5);
     });
+    return picture;
 }
 
 QImage search()
 {
-    return draw([](QPainter& p) {
+    static const QImage picture = draw([](QPainter& p) {
         p.setPen(outline(QColor(90, 60, 30), 7));
         p.drawLine(QPointF(29, 29), QPointF(42, 42));
         p.setPen(outline(Qt::black, 3));
         p.setBrush(QColor(200, 230, 255));
         p.drawEllipse(QPointF(20, 20), 13, 13);
     });
+    return picture;
 }
 
 QImage next()
 {
-    return draw([](QPainter& p) { arrow(p, true); });
+    static const QImage picture = draw([](QPainter& p) { arrow(p, true); });
+    return picture;
 }
 
 QImage previous()
 {
-    return draw([](QPainter& p) { arrow(p, false); });
+    static const QImage picture = draw([](QPainter& p) { arrow(p, false); });
+    return picture;
 }
 
 QImage print()
 {
-    return draw([](QPainter& p) {
+    static const QImage picture = draw([](QPainter& p) {
         p.setPen(outline());
         p.setBrush(Qt::white);
         p.drawRect(QRectF(13, 4, 22, 16));  // paper going in
@@ -194,27 +203,30 @@ QImage print()
         p.setBrush(QColor(0, 200, 0));
         p.drawEllipse(QPointF(38, 23), 2, 2);
     });
+    return picture;
 }
 
 QImage clear()
 {
-    return draw([](QPainter& p) { page(p, QRectF(10, 4, 28, 40)); });
+    static const QImage picture = draw([](QPainter& p) { page(p, QRectF(10, 4, 28, 40)); });
+    return picture;
 }
 
 QImage browse()
 {
-    return draw([](QPainter& p) {
+    static const QImage picture = draw([](QPainter& p) {
         p.setPen(outline(QColor(120, 90, 0)));
         p.setBrush(QColor(230, 180, 40));
         p.drawPolygon(QPolygonF{{4, 10}, {18, 10}, {22, 14}, {42, 14}, {42, 40}, {4, 40}});
         p.setBrush(QColor(255, 215, 90));
         p.drawPolygon(QPolygonF{{4, 40}, {10, 20}, {46, 20}, {42, 40}});
     });
+    return picture;
 }
 
 QImage camera()
 {
-    return draw([](QPainter& p) {
+    static const QImage picture = draw([](QPainter& p) {
         p.setPen(outline());
         p.setBrush(QColor(60, 60, 70));
         p.drawRoundedRect(QRectF(3, 14, 42, 28), 4, 4);
@@ -226,11 +238,12 @@ QImage camera()
         p.setBrush(QColor(255, 240, 150));
         p.drawRect(QRectF(36, 17, 6, 4));
     });
+    return picture;
 }
 
 QImage web()
 {
-    return draw([](QPainter& p) {
+    static const QImage picture = draw([](QPainter& p) {
         const QPointF centre(24, 24);
         p.setPen(outline(QColor(0, 60, 140), 2));
         p.setBrush(QColor(80, 160, 240));
@@ -242,19 +255,21 @@ QImage web()
         p.drawLine(QPointF(8, 14), QPointF(40, 14));
         p.drawLine(QPointF(8, 34), QPointF(40, 34));
     });
+    return picture;
 }
 
 QImage erasePhoto()
 {
-    return draw([](QPainter& p) {
+    static const QImage picture = draw([](QPainter& p) {
         landscape(p, QRectF(4, 8, 36, 30));
         cross(p, QRectF(26, 26, 16, 16), QColor(210, 0, 0), 5);
     });
+    return picture;
 }
 
 QImage shoot()
 {
-    return draw([](QPainter& p) {
+    static const QImage picture = draw([](QPainter& p) {
         const QPointF centre(24, 24);
         p.setPen(outline(Qt::black, 2));
         p.setBrush(QColor(50, 50, 60));
@@ -272,11 +287,13 @@ QImage shoot()
         p.setBrush(QColor(220, 0, 0));
         p.drawEllipse(centre, 5, 5);
     });
+    return picture;
 }
 
 QImage cancel()
 {
-    return draw([](QPainter& p) { cross(p, QRectF(10, 10, 28, 28), QColor(210, 0, 0), 7); });
+    static const QImage picture = draw([](QPainter& p) { cross(p, QRectF(10, 10, 28, 28), QColor(210, 0, 0), 7); });
+    return picture;
 }
 
 }  // namespace platform::forms::Pictures
