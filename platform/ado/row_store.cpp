@@ -127,10 +127,10 @@ void RowStore::appendRow(sqlite3_stmt* stmt)
             break;
         }
     }
-    if (rowCount_ % RowsPerPage == 0)
-        rowPages_.push_back(std::make_unique_for_overwrite<RowStart[]>(std::size_t(RowsPerPage)));
-    rowPages_.back()[std::size_t(rowCount_ % RowsPerPage)] = {std::uint32_t(chunks_.size() - 1),
-                                                               std::uint32_t(chunk.used)};
+    const std::size_t slot = std::size_t(rowCount_) % RowsPerPage;
+    if (slot == 0)
+        rowPages_.push_back(std::make_unique_for_overwrite<RowStart[]>(RowsPerPage));
+    rowPages_.back()[slot] = {std::uint32_t(chunks_.size() - 1), std::uint32_t(chunk.used)};
     ++rowCount_;
     chunk.used += std::size_t(out - start);
 }
@@ -156,7 +156,7 @@ void RowStore::shrinkLastChunk()
 
 void RowStore::layOut(long row) const
 {
-    const RowStart start = rowPages_[std::size_t(row / RowsPerPage)][std::size_t(row % RowsPerPage)];
+    const RowStart start = rowPages_[std::size_t(row) / RowsPerPage][std::size_t(row) % RowsPerPage];
     const char* p = chunks_[start.chunk].bytes.get() + start.offset;
     for (int c = 0; c < columnCount_; ++c) {
         cellStarts_[std::size_t(c)] = p;

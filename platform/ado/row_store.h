@@ -86,7 +86,7 @@ private:
     std::vector<Chunk> chunks_;
     // Where each row begins, in pages of a fixed number of rows: the index
     // grows without copying itself and never asks for one large block.
-    static constexpr long RowsPerPage = 1024;
+    static constexpr std::size_t RowsPerPage = 1024;
     std::vector<std::unique_ptr<RowStart[]>> rowPages_;
     long rowCount_ = 0;
     std::vector<Cell> incoming_;  // the row being packed

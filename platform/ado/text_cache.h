@@ -24,18 +24,17 @@ public:
     // The text of UTF-8 bytes that stay valid as long as the cache is used.
     QString text(int column, const char* bytes, int size)
     {
-        if (size == 0 || size > Longest)
-            return QString::fromUtf8(bytes, size);
         Column& col = columns_[std::size_t(column)];
-        if (col.resting > 0) {
-            --col.resting;
-            return QString::fromUtf8(bytes, size);
-        }
+        if (size == 0 || size > Longest || col.resting > 0)
+            return unremembered(col, bytes, size);
         Entry& entry = col.entries[slotOf(bytes, size)];
-        const bool repeat =
-            entry.size == size && (entry.bytes == bytes || std::memcmp(entry.bytes, bytes, std::size_t(size)) == 0);
-        col.count(repeat);
-        return repeat ? entry.text : remember(entry, bytes, size);
+        if (entry.size == size && (entry.bytes == bytes || std::memcmp(entry.bytes, bytes, std::size_t(size)) == 0)) {
+            ++col.found;
+            if (++col.looked == Sample)
+                col.judgeSample();
+            return entry.text;
+        }
+        return remember(col, entry, bytes, size);
     }
 
     // Reads a column of few repeats makes without looking.
@@ -65,19 +64,10 @@ private:
         int looked = 0;   // reads of the current sample
         int found = 0;    // of which were repeats
         int resting = 0;  // reads left before looking again
-        void count(bool repeat)
-        {
-            found += repeat;
-            if (++looked < Sample)
-                return;
-            // Fewer than one repeat in eight does not pay for the lookups.
-            if (found * 8 < Sample)
-                resting = Rest;
-            looked = 0;
-            found = 0;
-        }
+        void judgeSample();
     };
-    static QString remember(Entry& entry, const char* bytes, int size);
+    static QString unremembered(Column& column, const char* bytes, int size);
+    static QString remember(Column& column, Entry& entry, const char* bytes, int size);
 
     std::vector<Column> columns_;
 };
