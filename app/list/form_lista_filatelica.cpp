@@ -5,7 +5,6 @@
 #include "catalogue/form_catalogo.h"
 #include "forms/pictures.h"
 #include "list/formato_numero.h"
-#include "runtime/error.h"
 
 #include <QStringList>
 #include <array>
@@ -125,18 +124,8 @@ void FormListaFilatelica::CaricaGriglia()
 std::array<int, FormListaFilatelica::ColonneGriglia> FormListaFilatelica::posizioniCampi() const
 {
     std::array<int, ColonneGriglia> posizioni{};
-    for (std::size_t i = 0; i < posizioni.size(); ++i) {
-        const QString nome = QString::fromLatin1(Colonne[i].colonna);
-        int trovato = -1;
-        for (int campo = 0; campo < RsLista.FieldCount() && trovato < 0; ++campo) {
-            if (RsLista.FieldName(campo).compare(nome, Qt::CaseInsensitive) == 0)
-                trovato = campo;
-        }
-        if (trovato < 0)
-            throw platform::runtime::Error(platform::runtime::ErrDatabase,
-                                           "Il campo " + nome + " non esiste in questo recordset.");
-        posizioni[i] = trovato;
-    }
+    for (std::size_t i = 0; i < posizioni.size(); ++i)
+        posizioni[i] = RsLista.FieldIndex(QString::fromLatin1(Colonne[i].colonna));
     return posizioni;
 }
 

@@ -74,15 +74,16 @@ QString CollezioneDiProva::cartellaFoto() const { return cartella() + "/Upload/"
 
 void CollezioneDiProva::impostazione(const QString& chiave, const QString& valore)
 {
-    const std::string file = (cartella() + "/agg.ini").toStdString();
-    platform::profile::WritePrivateProfileStringA("db_remoto", chiave.toStdString().c_str(),
-                                                  valore.toStdString().c_str(), file.c_str());
+    const std::string file = platform::profile::toAnsi(cartella() + "/agg.ini");
+    platform::profile::WritePrivateProfileStringA("db_remoto", platform::profile::toAnsi(chiave).c_str(),
+                                                  platform::profile::toAnsi(valore).c_str(), file.c_str());
 }
 
 void CollezioneDiProva::togliImpostazione(const QString& chiave)
 {
-    const std::string file = (cartella() + "/agg.ini").toStdString();
-    platform::profile::WritePrivateProfileStringA("db_remoto", chiave.toStdString().c_str(), nullptr, file.c_str());
+    const std::string file = platform::profile::toAnsi(cartella() + "/agg.ini");
+    platform::profile::WritePrivateProfileStringA("db_remoto", platform::profile::toAnsi(chiave).c_str(), nullptr,
+                                                  file.c_str());
 }
 
 int CollezioneDiProva::aggiungiCatalogo(const QString& nome)

@@ -137,6 +137,10 @@ public:
 
     int FieldCount() const;
     QString FieldName(int index) const;
+    // Position of a field found by name regardless of letter case, for code
+    // that reads the same fields row after row; unknown names raise an error
+    // naming the field.
+    int FieldIndex(const QString& name) const;
     // Value of a field of the current row (or of the row being added).
     // Unknown names raise an error naming the field.
     Variant operator[](const QString& name) const;

@@ -184,6 +184,11 @@ QString Recordset::FieldName(int index) const
     return d_->columns[std::size_t(index)].name;
 }
 
+int Recordset::FieldIndex(const QString& name) const
+{
+    return d_->columnIndex(name);
+}
+
 Variant Recordset::operator[](const QString& name) const
 {
     const int index = d_->names.find(name);

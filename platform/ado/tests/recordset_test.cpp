@@ -67,6 +67,8 @@ TEST_F(RecordsetTest, WalksRowsWithFieldsByNameInAnyCaseAndNullAsItsOwnValue)
     rs.MoveFirst();
     EXPECT_EQ(rs["Descrizione"].text(), "Lira oro");
     EXPECT_TRUE(archiveError([&] { (void)rs["Colore"]; }).contains("Colore"));
+    EXPECT_EQ(rs[rs.FieldIndex("DESCRIZIONE")].text(), "Lira oro");
+    EXPECT_TRUE(archiveError([&] { (void)rs.FieldIndex("Colore"); }).contains("Colore"));
     rs.Close();
     EXPECT_EQ(rs.State(), platform::ado::adStateClosed);
 
