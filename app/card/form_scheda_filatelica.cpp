@@ -117,8 +117,7 @@ std::vector<CampoScheda> FormSchedaFilatelica::campiInOrdineDiScrittura() const
 
 void FormSchedaFilatelica::chiudiRsScheda()
 {
-    if (RsScheda.State() == platform::ado::adStateOpen)
-        RsScheda.Close();
+    RsScheda.Close();
 }
 
 }  // namespace albora

@@ -108,7 +108,7 @@ void FormCatalogo::Cmd_Agg_Click()
         aggiungiCatalogo(nome);
         CaricaCataloghi();
     });
-    if (!fatto && RsCatalogo.State() == platform::ado::adStateOpen)
+    if (!fatto)
         RsCatalogo.Close();
 }
 

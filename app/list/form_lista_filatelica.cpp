@@ -89,7 +89,7 @@ void FormListaFilatelica::Load()
         CaricaGriglia();
     });
     // The recordset serves the window's later statements as well.
-    if (!caricata && RsLista.State() == platform::ado::adStateOpen)
+    if (!caricata)
         RsLista.Close();
 }
 
